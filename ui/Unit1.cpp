@@ -1,0 +1,109 @@
+#include "Unit1.h"
+
+#include "vcl.h"
+
+#include <QDate>
+#include <QFont>
+#include <QLabel>
+#include <QWindow>
+
+TGanji Ganji;
+TForm1 *Form1 = nullptr;
+
+namespace {
+
+// The outer size of the window, frame included.
+constexpr QSize OuterSize(493, 600);
+
+// 굴림 at 12 pixels, or the nearest Hangul face this system has.
+QFont WindowFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("굴림"), QStringLiteral("Gulim"),
+                      QStringLiteral("Baekmuk Gulim"), QStringLiteral("NanumGothic"),
+                      QStringLiteral("Noto Sans CJK KR")});
+    font.setPixelSize(12);
+    return font;
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget *parent) : QWidget(parent)
+{
+    setupUi(this);
+    setFont(WindowFont());
+    // The labels keep their places and fit their texts in whatever face was found.
+    for (QLabel *label : {L1, Label1, Label2})
+        label->adjustSize();
+
+    // A failure in an operation is shown, and the window carries on.
+    connect(B1, &QPushButton::clicked, this, [this] { Guarded([this] { B1Click(B1); }); });
+    connect(Button1, &QPushButton::clicked, this,
+            [this] { Guarded([this] { Button1Click(Button1); }); });
+
+    Memo1->setFocus();
+    Guarded([this] { FormCreate(this); });
+}
+
+void TForm1::FormCreate(QObject * /*Sender*/)
+{
+    Memo1->clear();
+    AddLine(QStringLiteral("AD1년~ 신유(57)년부터 시작하고, BC1년 경신년(56)부터 시작함 "));
+
+    const QDate now = QDate::currentDate();
+    const int year = now.year();
+    L1->setText(DateToStr(now));
+    L1->adjustSize();
+    Edit1->setText(QString::number(year));
+    AddLine(QString::number(year));
+
+    const int index = Ganji.YearIndex(year);
+    AddLine(QString::fromStdString(TGanji::IndexName(index)));
+}
+
+void TForm1::B1Click(QObject * /*Sender*/)
+{
+    Ganji.SetBC(RBBC->isChecked());
+    const int year = StrToIntDef(Edit1->Text(), 0);
+    const int index = Ganji.YearIndex(year);
+    AddLine(QString::number(index));
+    AddLine(QString::fromStdString(TGanji::IndexName(index)));
+}
+
+void TForm1::Button1Click(QObject * /*Sender*/)
+{
+    const int year = QDate::currentDate().year();
+    const int count = StrToIntDef(Edit2->Text(), 0);
+    const int index = Ganji.YearsAgoIndex(year, count);
+    AddLine(QString::number(index));
+    AddLine(QString::fromStdString(TGanji::IndexName(index)));
+}
+
+void TForm1::AddLine(QString text)
+{
+    Memo1->appendPlainText(text);
+}
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    FitOuterSize();
+}
+
+void TForm1::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    FitOuterSize();
+}
+
+// Qt sizes the client area, and the frame is known only once the window system
+// has framed the window (which shows up as a move).  Without a frame the client
+// area keeps the whole outer size.
+void TForm1::FitOuterSize()
+{
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    if (frame == fittedFrame_)
+        return;
+    fittedFrame_ = frame;
+    resize(OuterSize.shrunkBy(frame));
+}

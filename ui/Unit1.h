@@ -1,0 +1,39 @@
+// The main window: a year with its era, or so many years before this year,
+// answered with its place in the cycle and its name in a transcript.
+
+#pragma once
+
+#include "ganji.h"
+#include "ui_Unit1.h"
+
+#include <QMargins>
+#include <QWidget>
+
+class TForm1 : public QWidget, private Ui::TForm1
+{
+    Q_OBJECT
+
+public:
+    explicit TForm1(QWidget *parent = nullptr);
+
+    // The window's three operations; the sender is not read.
+    void FormCreate(QObject *Sender);
+    void B1Click(QObject *Sender);
+    void Button1Click(QObject *Sender);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+
+private:
+    void AddLine(QString text);
+    void FitOuterSize();
+
+    QMargins fittedFrame_;
+};
+
+// The one calculator, used only by the window.
+extern TGanji Ganji;
+
+// The one main window.
+extern TForm1 *Form1;

@@ -1,0 +1,121 @@
+#include "vcl.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QInputMethod>
+#include <QInputMethodEvent>
+#include <QLocale>
+#include <QMessageBox>
+#include <QWidget>
+
+#include <cstdint>
+#include <cstdio>
+#include <stdexcept>
+
+int StrToIntDef(QStringView text, int def) noexcept
+{
+    text = text.trimmed();
+    const bool negative = text.startsWith(u'-');
+    if (negative || text.startsWith(u'+'))
+        text = text.sliced(1);
+    if (text.isEmpty())
+        return def;
+
+    // The magnitude stops growing one past the largest the range can hold,
+    // so ten thousand digits cannot overflow it.
+    constexpr std::int64_t Limit = std::int64_t{1} << 31; // |INT32_MIN|
+    std::int64_t magnitude = 0;
+    for (const QChar c : text) {
+        if (c < u'0' || c > u'9')
+            return def;
+        magnitude = magnitude * 10 + (c.unicode() - u'0'); // [0, 10 * Limit + 9]
+        if (magnitude > Limit)
+            return def;
+    }
+    if (!negative && magnitude == Limit)
+        return def;
+    return static_cast<int>(negative ? -magnitude : magnitude);
+}
+
+QString WithFullYear(QStringView format)
+{
+    QString result;
+    result.reserve(format.size() + 2);
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size(); ++i) {
+        const QChar c = format[i];
+        if (c == u'\'')
+            quoted = !quoted;
+        if (quoted || c != u'y') {
+            result += c;
+            continue;
+        }
+        while (i + 1 < format.size() && format[i + 1] == u'y')
+            ++i;
+        result += u"yyyy";
+    }
+    return result;
+}
+
+QString DateToStr(const QDate &date, const QLocale &locale)
+{
+    return locale.toString(date, WithFullYear(locale.dateFormat(QLocale::ShortFormat)));
+}
+
+QString DateToStr(const QDate &date)
+{
+    return DateToStr(date, QLocale::system());
+}
+
+QString TEdit::Text()
+{
+    // An input method normally commits on its own when the focus moves; this
+    // covers a composition it left behind, and one still under way.
+    if (!composing_.isEmpty() && hasFocus())
+        QGuiApplication::inputMethod()->commit();
+    if (!composing_.isEmpty()) {
+        QInputMethodEvent commit;
+        commit.setCommitString(composing_);
+        inputMethodEvent(&commit);
+        if (hasFocus())
+            QGuiApplication::inputMethod()->reset();
+    }
+    return text();
+}
+
+void TEdit::inputMethodEvent(QInputMethodEvent *event)
+{
+    composing_ = event->preeditString();
+    QLineEdit::inputMethodEvent(event);
+}
+
+void ShowException(const std::exception *e)
+{
+    const QString message = e ? QString::fromUtf8(e->what()) : QString();
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance())) {
+        std::fprintf(stderr, "%s\n", qUtf8Printable(message));
+        return;
+    }
+    QMessageBox::critical(QApplication::activeWindow(), QGuiApplication::applicationDisplayName(),
+                          message);
+}
+
+TApplication::TApplication(int &argc, char **argv) noexcept : argc_(argc), argv_(argv) {}
+
+TApplication::~TApplication()
+{
+    forms_.clear();
+}
+
+void TApplication::Initialize()
+{
+    application_ = std::make_unique<QApplication>(argc_, argv_);
+}
+
+void TApplication::Run()
+{
+    if (forms_.empty())
+        throw std::logic_error("no window to run");
+    forms_.front()->show();
+    QApplication::exec();
+}

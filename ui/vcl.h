@@ -1,0 +1,102 @@
+// The little of a component framework's vocabulary that the window and the
+// entry are written in, realised on Qt Widgets: reading numbers from text,
+// today's date as text, an edit field, the application object and the
+// display of a failure.
+
+#pragma once
+
+#include <QLineEdit>
+#include <QString>
+#include <QStringView>
+
+#include <exception>
+#include <memory>
+#include <vector>
+
+class QApplication;
+class QDate;
+class QLocale;
+class QWidget;
+
+// `text` as a whole number: blanks around it, then an optional sign and ASCII
+// decimal digits within the 32-bit signed range.  Anything else, a value
+// beyond that range included, gives `def`.  Hexadecimal and non-ASCII digits
+// are not numbers.
+[[nodiscard]] int StrToIntDef(QStringView text, int def) noexcept;
+
+// `date` in the locale's short date format, with the year always in full.
+[[nodiscard]] QString DateToStr(const QDate &date);
+[[nodiscard]] QString DateToStr(const QDate &date, const QLocale &locale);
+
+// A short date format with every year field widened to four digits: "yy. M. d."
+// becomes "yyyy. M. d.".  Quoted text is left as it is.
+[[nodiscard]] QString WithFullYear(QStringView format);
+
+// A one-line edit field whose Text() is what the user sees in it.
+class TEdit : public QLineEdit
+{
+    Q_OBJECT
+
+public:
+    using QLineEdit::QLineEdit;
+
+    // The field's text.  A syllable that an input method is still composing
+    // is committed first, so a half-typed Hangul syllable counts as typed.
+    [[nodiscard]] QString Text();
+
+protected:
+    void inputMethodEvent(QInputMethodEvent *event) override;
+
+private:
+    QString composing_;
+};
+
+// Shows a failure to the user: a message box with the exception's message, or
+// with an empty message when `e` is null (a failure that is not a
+// std::exception).  Without an application object it goes to standard error.
+void ShowException(const std::exception *e);
+
+// Runs `steps`; a failure that escapes them is shown once with ShowException.
+// Returns false after a failure.
+template <class Steps> bool Guarded(Steps &&steps) noexcept
+{
+    try {
+        steps();
+        return true;
+    } catch (const std::exception &e) {
+        ShowException(&e);
+    } catch (...) {
+        ShowException(nullptr);
+    }
+    return false;
+}
+
+// The application object: Initialize makes Qt's application, CreateForm makes
+// a window (the first one made is the main window) and Run shows the main
+// window and dispatches events until it closes.  It owns its windows and
+// destroys them before Qt's application.
+class TApplication
+{
+public:
+    TApplication(int &argc, char **argv) noexcept;
+    ~TApplication();
+    TApplication(const TApplication &) = delete;
+    TApplication &operator=(const TApplication &) = delete;
+
+    void Initialize();
+
+    template <class TFormClass> void CreateForm(TFormClass *&form)
+    {
+        auto created = std::make_unique<TFormClass>();
+        form = created.get();
+        forms_.push_back(std::move(created));
+    }
+
+    void Run();
+
+private:
+    int &argc_;
+    char **argv_;
+    std::unique_ptr<QApplication> application_;
+    std::vector<std::unique_ptr<QWidget>> forms_;
+};
