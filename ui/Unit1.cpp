@@ -58,7 +58,7 @@ void TForm1::FormCreate(QObject * /*Sender*/)
     AddLine(QString::number(year));
 
     const int index = Ganji.YearIndex(year);
-    AddLine(QString::fromStdString(TGanji::IndexName(index)));
+    AddLine(QString::fromStdString(Ganji.IndexName(index)));
 }
 
 void TForm1::B1Click(QObject * /*Sender*/)
@@ -67,7 +67,7 @@ void TForm1::B1Click(QObject * /*Sender*/)
     const int year = StrToIntDef(Edit1->Text(), 0);
     const int index = Ganji.YearIndex(year);
     AddLine(QString::number(index));
-    AddLine(QString::fromStdString(TGanji::IndexName(index)));
+    AddLine(QString::fromStdString(Ganji.IndexName(index)));
 }
 
 void TForm1::Button1Click(QObject * /*Sender*/)
@@ -76,7 +76,7 @@ void TForm1::Button1Click(QObject * /*Sender*/)
     const int count = StrToIntDef(Edit2->Text(), 0);
     const int index = Ganji.YearsAgoIndex(year, count);
     AddLine(QString::number(index));
-    AddLine(QString::fromStdString(TGanji::IndexName(index)));
+    AddLine(QString::fromStdString(Ganji.IndexName(index)));
 }
 
 void TForm1::AddLine(QString text)
