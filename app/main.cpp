@@ -5,12 +5,21 @@
 #include "vcl.h"
 
 #include <QApplication>
+#include <QByteArray>
+#include <QGuiApplication>
 #include <QIcon>
 
 #include <cstdlib>
 
 int main(int argc, char *argv[])
 {
+    // Desktops match the window to the installed desktop entry and icon by
+    // the application id: Wayland by the desktop file name, X11 by the
+    // window's class, whose instance name Qt takes from RESOURCE_NAME.  The
+    // application name stays Qt's default, and with it every title Qt shows.
+    QGuiApplication::setDesktopFileName(QStringLiteral(GANJI_APP_ID));
+    if (!qEnvironmentVariableIsSet("RESOURCE_NAME"))
+        qputenv("RESOURCE_NAME", QByteArrayLiteral(GANJI_APP_ID));
     TApplication Application(argc, argv);
     const bool ok = Guarded([&] {
         Application.Initialize();
