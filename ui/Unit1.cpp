@@ -30,8 +30,10 @@ QFont WindowFont()
 
 TForm1::TForm1(QWidget *parent) : QWidget(parent)
 {
-    setupUi(this);
+    // The face first: the controls are then made in it, rather than made in the
+    // default face and each laid out again when the face changes.
     setFont(WindowFont());
+    setupUi(this);
     // The labels keep their places and fit their texts in whatever face was found.
     for (QLabel *label : {L1, Label1, Label2})
         label->adjustSize();
