@@ -4,6 +4,7 @@
 #include "Unit1.h"
 #include "reference.h"
 #include "vcl.h"
+#include "window_driver.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -22,61 +23,9 @@
 
 namespace {
 
+using namespace driver;
+
 const QString Note = QStringLiteral("AD1년~ 신유(57)년부터 시작하고, BC1년 경신년(56)부터 시작함 ");
-
-template <class T> T *Control(const QWidget &form, const char *name)
-{
-    auto *control = form.findChild<T *>(QLatin1String(name));
-    if (!control)
-        qFatal("no control %s", name);
-    return control;
-}
-
-QStringList Lines(const QWidget &form)
-{
-    return Control<QPlainTextEdit>(form, "Memo1")->toPlainText().split(u'\n');
-}
-
-void Click(QPushButton *button)
-{
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
-// A Hangul input method's work, which QTest cannot type.
-void Compose(QWidget *field, const QString &preedit, const QString &commit = {})
-{
-    QInputMethodEvent event(preedit, {});
-    event.setCommitString(commit);
-    QApplication::sendEvent(field, &event);
-}
-
-// Replaces what the field holds with `text`, as typed: Latin-1 on the keys,
-// anything else through the input method.
-void Type(QLineEdit *field, const QString &text)
-{
-    field->setFocus();
-    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(field, Qt::Key_Delete);
-    const bool latin1 =
-        std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 256; });
-    if (latin1)
-        QTest::keyClicks(field, text);
-    else
-        Compose(field, {}, text);
-}
-
-// The name and index a year of the current era scheme must get, worked out
-// from the reference rule rather than from the calculator.
-QString ReferenceName(bool bc, qint64 year)
-{
-    return QString::fromUtf8(reference::Name(bc, year).data(),
-                             static_cast<qsizetype>(reference::Name(bc, year).size()));
-}
-
-int ThisYear()
-{
-    return QDate::currentDate().year();
-}
 
 // Closes the next message box that opens and keeps its text.
 class MessageBoxWatcher : public QObject
