@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QTimer>
 
 #include <cstdlib>
 
@@ -23,11 +24,15 @@ int main(int argc, char *argv[])
     TApplication Application(argc, argv);
     const bool ok = Guarded([&] {
         Application.Initialize();
-        QIcon icon;
-        icon.addFile(QStringLiteral(":/icons/ganji-32.png"));
-        icon.addFile(QStringLiteral(":/icons/ganji-48.png"));
-        QApplication::setWindowIcon(icon);
         Application.CreateForm(Form1);
+        // Reading the icon makes Qt look through its image plug-ins; done
+        // once the loop runs, that no longer holds the window back.
+        QTimer::singleShot(0, [] {
+            QIcon icon;
+            icon.addFile(QStringLiteral(":/icons/ganji-32.png"));
+            icon.addFile(QStringLiteral(":/icons/ganji-48.png"));
+            QApplication::setWindowIcon(icon);
+        });
         Application.Run();
     });
     return ok ? EXIT_SUCCESS : EXIT_FAILURE;
