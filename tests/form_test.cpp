@@ -7,7 +7,6 @@
 #include "window_driver.h"
 
 #include <QApplication>
-#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -18,7 +17,6 @@
 #include <QTimer>
 #include <QtTest/QtTest>
 
-#include <algorithm>
 #include <stdexcept>
 
 namespace {
