@@ -34,8 +34,9 @@ TForm1::TForm1(QWidget *parent) : QWidget(parent)
     // default face and each laid out again when the face changes.
     setFont(WindowFont());
     setupUi(this);
-    // The labels keep their places and fit their texts in whatever face was found.
-    for (QLabel *label : {L1, Label1, Label2})
+    // The labels keep their places and fit their texts in whatever face was
+    // found; L1 is fitted once it holds the date.
+    for (QLabel *label : {Label1, Label2})
         label->adjustSize();
 
     // A failure in an operation is shown, and the window carries on.

@@ -102,10 +102,9 @@ void ShowException(const std::exception *e)
 
 TApplication::TApplication(int &argc, char **argv) noexcept : argc_(argc), argv_(argv) {}
 
-TApplication::~TApplication()
-{
-    forms_.clear();
-}
+// Out of line, where QApplication is complete; the windows, declared after
+// it, go first.
+TApplication::~TApplication() = default;
 
 void TApplication::Initialize()
 {
