@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ganji developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's entry: the application object, the main window, the event
 // loop.  A failure that escapes them is shown, and the exit status says so.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ganji developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick for the program's start-up: a window with the same controls,
 // places and texts as the main window, and nothing else (no font choice, no
 // icon, no date, no calculator, no transcript lines).

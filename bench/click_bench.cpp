@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ganji developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's transcript as it grows: B1 clicked over and over through the
 // real window (offscreen), with each click's repaint done before the next.
 // Prints the time per click over the first and the last thousand clicks (mean

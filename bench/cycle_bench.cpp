@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ganji developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // ns per call of the calculator's two questions.
 
 #include "ganji.h"

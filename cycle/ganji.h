@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ganji developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The sixty-year stem-branch cycle (간지): where a year stands in it and its
 // two-syllable name.
 //

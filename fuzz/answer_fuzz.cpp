@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ganji developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target: any bytes, read as UTF-8, as the text of either field,
 // through the path a click takes to its two answer lines: the number parsing
 // (StrToIntDef), the calculator and the name.  Every input is answered as the

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The ganji developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Writes the large seeds, which are kept out of the repository for their size:
 #   cmake -DDIR=<directory> -P make_seeds.cmake
 cmake_minimum_required(VERSION 3.25)

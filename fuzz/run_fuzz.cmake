@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The ganji developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Fuzzes for a bounded time from the seeds, keeping what it finds in a fresh
 # working corpus, and prints libFuzzer's figures:
 #   cmake -DFUZZER=<target> -DWORK=<dir> -DSECONDS=<n> -DDICT=<file>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ganji developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every 32-bit year in both eras against the reference rule: its index names
 // the right place in the cycle and lies in the range its era and year promise.
 // The names themselves are checked once for the sixty places in cycle_test.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ganji developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window under hostile use: megabytes pasted into its fields, Hangul
 // arriving through an input method in every way one sends it, thousands of
 // clicks in a row, and the window closed while a failure is being shown.

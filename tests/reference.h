@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ganji developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // An oracle for the cycle that shares nothing with the calculator's formulas:
 // count astronomical years (AD n is n, BC n is 1 - n) from AD 4, which was
 // 갑자, and look the name up in the cycle written out in full.

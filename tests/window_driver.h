@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ganji developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Driving the main window in tests as a user drives it: finding its controls,
 // typing, clicking and reading the transcript; and what the reference oracle
 // says a year is called.

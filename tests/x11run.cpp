@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ganji developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs a program on an X server the way a user meets it: starts it, waits for
 // its window with the given title to be mapped, closes that window as a
 // window manager's close button does (a WM_DELETE_WINDOW message, which lets

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ganji developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window: a year with its era, or so many years before this year,
 // answered with its place in the cycle and its name in a transcript.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ganji developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The little of a component framework's vocabulary that the window and the
 // entry are written in, realised on Qt Widgets: reading numbers from text,
 // today's date as text, an edit field, the application object and the

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The ganji developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Renders the icon's bitmaps from ganji.svg; run it after changing the SVG.
 # Needs rsvg-convert (librsvg2-bin) and convert (imagemagick).
 set -eu
