@@ -1,0 +1,212 @@
+# SPDX-FileCopyrightText: 2026 The ganji developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Reads CHANGELOG.md, the project's one list of its releases, and makes the
+# two texts that carry it: the Debian package's changelog, in Debian's
+# changelog format (the package is native, so its changelog is the
+# project's), and the <release> elements of the AppStream metainfo.
+#
+#   ganji_changelog(FILE <CHANGELOG.md> PACKAGE <name> MAINTAINER <"Name <mail>">
+#                   DEBIAN <var> RELEASES <var> NEWEST <var> NEWEST_EPOCH <var>)
+#
+# sets DEBIAN to the changelog's text, RELEASES to the metainfo's release
+# elements, NEWEST to the newest release's version and NEWEST_EPOCH to its
+# date in seconds since 1970 (for SOURCE_DATE_EPOCH).  CHANGELOG.md says the
+# format; a line that does not follow it stops the configuration.
+
+# Days since 1970-01-01 of a date in the proleptic Gregorian calendar
+# (Howard Hinnant's days_from_civil).
+function(_ganji_days_from_civil year month day out)
+    if(month LESS_EQUAL 2)
+        math(EXPR year "${year} - 1")
+        math(EXPR shifted "${month} + 9")
+    else()
+        math(EXPR shifted "${month} - 3")
+    endif()
+    math(EXPR era "${year} / 400")
+    math(EXPR yoe "${year} - ${era} * 400")
+    math(EXPR doy "(153 * ${shifted} + 2) / 5 + ${day} - 1")
+    math(EXPR doe "${yoe} * 365 + ${yoe} / 4 - ${yoe} / 100 + ${doy}")
+    math(EXPR days "${era} * 146097 + ${doe} - 719468")
+    set(${out} ${days} PARENT_SCOPE)
+endfunction()
+
+# The characters CMake's lists treat specially stand in for themselves as
+# these while the text is handled as a list of lines and words.
+function(_ganji_encode text out)
+    string(REPLACE "@" "@at@" text "${text}")
+    string(REPLACE "\\" "@backslash@" text "${text}")
+    string(REPLACE ";" "@semicolon@" text "${text}")
+    string(REPLACE "[" "@open@" text "${text}")
+    string(REPLACE "]" "@close@" text "${text}")
+    set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+
+function(_ganji_decode text out)
+    string(REPLACE "@close@" "]" text "${text}")
+    string(REPLACE "@open@" "[" text "${text}")
+    string(REPLACE "@semicolon@" ";" text "${text}")
+    string(REPLACE "@backslash@" "\\" text "${text}")
+    string(REPLACE "@at@" "@" text "${text}")
+    set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+
+# `text` as lines of at most 79 characters, the first one starting with
+# `first`, the others with `rest`.
+function(_ganji_wrap text first rest out)
+    string(REGEX REPLACE "[ ]+" ";" words "${text}")
+    set(result "")
+    set(line "${first}")
+    set(empty TRUE)
+    foreach(word IN LISTS words)
+        _ganji_decode("${word}" word)
+        string(LENGTH "${line} ${word}" length)
+        if(empty)
+            string(APPEND line "${word}")
+            set(empty FALSE)
+        elseif(length LESS_EQUAL 79)
+            string(APPEND line " ${word}")
+        else()
+            string(APPEND result "${line}\n")
+            set(line "${rest}${word}")
+        endif()
+    endforeach()
+    string(APPEND result "${line}\n")
+    set(${out} "${result}" PARENT_SCOPE)
+endfunction()
+
+function(_ganji_xml text out)
+    _ganji_decode("${text}" text)
+    string(REPLACE "&" "&amp;" text "${text}")
+    string(REPLACE "<" "&lt;" text "${text}")
+    string(REPLACE ">" "&gt;" text "${text}")
+    set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+
+function(ganji_changelog)
+    cmake_parse_arguments(PARSE_ARGV 0 arg ""
+        "FILE;PACKAGE;MAINTAINER;DEBIAN;RELEASES;NEWEST;NEWEST_EPOCH" "")
+    file(READ "${arg_FILE}" text)
+    string(REPLACE "\r" "" text "${text}")
+    _ganji_encode("${text}" text)
+    string(REPLACE "\n" ";" lines "${text}")
+
+    set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+    set(weekdays Thu Fri Sat Sun Mon Tue Wed) # 1970-01-01 was a Thursday
+    set(debian "")
+    set(releases "")
+    set(newest "")
+    set(newest_epoch "")
+    set(previous_days "")
+    set(version "")
+    set(number 0)
+    # A release heading past the end closes the last release.
+    list(APPEND lines "## end")
+    foreach(line IN LISTS lines)
+        math(EXPR number "${number} + 1")
+        if(line MATCHES "^## ")
+            if(NOT version STREQUAL "")
+                # The release that ends here.
+                if(items EQUAL 0)
+                    message(FATAL_ERROR "${arg_FILE}: release ${version} lists no change")
+                endif()
+                string(APPEND debian "${arg_PACKAGE} (${version}) unstable; urgency=medium\n\n")
+                string(APPEND releases "    <release version=\"${version}\" date=\"${date}\">\n"
+                    "      <description>\n")
+                if(items GREATER 1)
+                    string(APPEND releases "        <ul>\n")
+                    set(element li)
+                    set(indent "          ")
+                else()
+                    set(element p)
+                    set(indent "        ")
+                endif()
+                foreach(i RANGE 1 ${items})
+                    _ganji_wrap("${item_${i}_en}" "  * " "    " entry)
+                    string(APPEND debian "${entry}")
+                    _ganji_xml("${item_${i}_en}" en_xml)
+                    string(APPEND releases "${indent}<${element}>${en_xml}</${element}>\n")
+                    if(NOT item_${i}_ko STREQUAL "")
+                        _ganji_xml("${item_${i}_ko}" ko_xml)
+                        string(APPEND releases
+                            "${indent}<${element} xml:lang=\"ko\">${ko_xml}</${element}>\n")
+                    endif()
+                endforeach()
+                if(items GREATER 1)
+                    string(APPEND releases "        </ul>\n")
+                endif()
+                string(APPEND releases "      </description>\n    </release>\n")
+                string(APPEND debian "\n -- ${arg_MAINTAINER}  ${rfc_date}\n\n")
+            endif()
+            if(line STREQUAL "## end")
+                break()
+            endif()
+            if(NOT line MATCHES "^## ([0-9][0-9A-Za-z.+~]*) \\(([0-9][0-9][0-9][0-9])-([0-9][0-9])-([0-9][0-9])\\)$")
+                message(FATAL_ERROR "${arg_FILE}:${number}: not a release heading "
+                    "'## VERSION (YYYY-MM-DD)': ${line}")
+            endif()
+            set(version "${CMAKE_MATCH_1}")
+            set(year "${CMAKE_MATCH_2}")
+            set(month "${CMAKE_MATCH_3}")
+            set(day "${CMAKE_MATCH_4}")
+            set(date "${year}-${month}-${day}")
+            # Leading zeros would make math() read octal.
+            string(REGEX REPLACE "^0" "" month_number "${month}")
+            string(REGEX REPLACE "^0" "" day_number "${day}")
+            _ganji_days_from_civil(${year} ${month_number} ${day_number} days)
+            if(NOT previous_days STREQUAL "" AND days GREATER previous_days)
+                message(FATAL_ERROR "${arg_FILE}:${number}: release ${version} is newer "
+                    "than the one above it: the newest comes first")
+            endif()
+            set(previous_days ${days})
+            math(EXPR weekday "${days} % 7")
+            list(GET weekdays ${weekday} weekday)
+            math(EXPR month_index "${month_number} - 1")
+            list(GET months ${month_index} month_name)
+            set(rfc_date "${weekday}, ${day} ${month_name} ${year} 00:00:00 +0000")
+            if(newest STREQUAL "")
+                set(newest "${version}")
+                math(EXPR newest_epoch "${days} * 86400")
+            endif()
+            set(items 0)
+            set(part "")
+        elseif(version STREQUAL "")
+            # The file's title and introduction.
+        elseif(line MATCHES "^- (.+)$")
+            math(EXPR items "${items} + 1")
+            set(item_${items}_en "${CMAKE_MATCH_1}")
+            set(item_${items}_ko "")
+            set(part en)
+        elseif(line MATCHES "^  - ko: (.+)$" AND part STREQUAL "en")
+            set(item_${items}_ko "${CMAKE_MATCH_1}")
+            set(part ko)
+        elseif(line MATCHES "^    ([^ ].*)$" AND part STREQUAL "ko")
+            string(APPEND item_${items}_ko " ${CMAKE_MATCH_1}")
+        elseif(line MATCHES "^  - ")
+            message(FATAL_ERROR "${arg_FILE}:${number}: a bullet under a change gives its "
+                "Korean wording, '- ko: ...', once, right under the change: ${line}")
+        elseif(line MATCHES "^  ([^ ].*)$" AND part STREQUAL "en")
+            string(APPEND item_${items}_en " ${CMAKE_MATCH_1}")
+        elseif(line MATCHES "^[ ]*$")
+            set(part "")
+        else()
+            message(FATAL_ERROR "${arg_FILE}:${number}: not a change, its Korean wording "
+                "or their continuation: ${line}")
+        endif()
+        # Plain text: Markdown's backticks go.
+        if(DEFINED item_${items}_en)
+            string(REPLACE "`" "" item_${items}_en "${item_${items}_en}")
+            string(REPLACE "`" "" item_${items}_ko "${item_${items}_ko}")
+        endif()
+    endforeach()
+    if(newest STREQUAL "")
+        message(FATAL_ERROR "${arg_FILE}: no release")
+    endif()
+
+    string(REGEX REPLACE "\n+$" "\n" debian "${debian}")
+    string(REGEX REPLACE "\n$" "" releases "${releases}")
+    set(${arg_DEBIAN} "${debian}" PARENT_SCOPE)
+    set(${arg_RELEASES} "${releases}" PARENT_SCOPE)
+    set(${arg_NEWEST} "${newest}" PARENT_SCOPE)
+    set(${arg_NEWEST_EPOCH} "${newest_epoch}" PARENT_SCOPE)
+endfunction()
