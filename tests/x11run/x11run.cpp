@@ -95,6 +95,18 @@ void SendDelete(Display *display, Window window)
     XFlush(display);
 }
 
+// Windows come and go while the tree is searched (a Wine program makes and
+// drops helper windows all the time): asking about one that has just gone
+// is no error of the program's.  Every other error ends x11run.
+int (*defaultErrorHandler)(Display *, XErrorEvent *) = nullptr;
+
+int IgnoreVanishedWindows(Display *display, XErrorEvent *error)
+{
+    if (error->error_code == BadWindow)
+        return 0;
+    return defaultErrorHandler(display, error);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -114,6 +126,7 @@ int main(int argc, char *argv[])
     Display *display = XOpenDisplay(nullptr);
     if (!display)
         Fail("cannot open the display");
+    defaultErrorHandler = XSetErrorHandler(IgnoreVanishedWindows);
     const Window root = DefaultRootWindow(display);
     // Map and reparent notices of the root's children wake the wait below.
     XSelectInput(display, root, SubstructureNotifyMask);
