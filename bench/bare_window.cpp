@@ -28,8 +28,8 @@ int main(int argc, char *argv[])
         // As the main window asks for it.
         QFont face;
         face.setFamilies({QStringLiteral("굴림"), QStringLiteral("Gulim"),
-                          QStringLiteral("Baekmuk Gulim"), QStringLiteral("NanumGothic"),
-                          QStringLiteral("Noto Sans CJK KR")});
+                          QStringLiteral("Malgun Gothic"), QStringLiteral("Baekmuk Gulim"),
+                          QStringLiteral("NanumGothic"), QStringLiteral("Noto Sans CJK KR")});
         face.setPixelSize(12);
         window.setFont(face);
     }

@@ -18,13 +18,15 @@ namespace {
 // The outer size of the window, frame included.
 constexpr QSize OuterSize(493, 600);
 
-// 굴림 at 12 pixels, or the nearest Hangul face this system has.
+// 굴림 at 12 pixels, or the nearest Hangul face this system has: 맑은 고딕,
+// which every Windows has (굴림 comes with Korean Windows only), then the
+// faces of Linux systems.
 QFont WindowFont()
 {
     QFont font;
     font.setFamilies({QStringLiteral("굴림"), QStringLiteral("Gulim"),
-                      QStringLiteral("Baekmuk Gulim"), QStringLiteral("NanumGothic"),
-                      QStringLiteral("Noto Sans CJK KR")});
+                      QStringLiteral("Malgun Gothic"), QStringLiteral("Baekmuk Gulim"),
+                      QStringLiteral("NanumGothic"), QStringLiteral("Noto Sans CJK KR")});
     font.setPixelSize(12);
     return font;
 }
