@@ -1,0 +1,70 @@
+# SPDX-FileCopyrightText: 2026 The ganji developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# The Windows packages, made by `cpack` in a Windows build folder: a portable
+# zip (ganji-<version>-win64.zip), which runs wherever it is unpacked, and an
+# installer (ganji-<version>-win64-setup.exe) that installs for every user
+# under Program Files, with a Start-menu shortcut, an entry among the
+# installed programs and an uninstaller.  Its texts are in the language of
+# Windows, Korean and English among them; /S installs silently.
+# The licences go with the program: its own, and that of Qt, whose DLLs it
+# carries.
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt DESTINATION licenses
+    RENAME ganji-GPL-3.0-or-later.txt)
+install(FILES /usr/share/common-licenses/LGPL-3 DESTINATION licenses RENAME Qt-LGPL-3.0-only.txt)
+
+set(CPACK_GENERATOR ZIP NSIS)
+set(CPACK_PACKAGE_NAME ganji)
+set(CPACK_PACKAGE_VENDOR "The ganji developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_PACKAGE_FILE_NAME ganji-${PROJECT_VERSION}-win64)
+set(CPACK_PACKAGE_INSTALL_DIRECTORY ganji)
+set(CPACK_PACKAGE_EXECUTABLES ganji "간지 계산기")
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt)
+set(CPACK_STRIP_FILES ON)
+
+# A 64-bit installer: Wine without 32-bit support cannot start NSIS's default
+# 32-bit one (and still reports success), and the 64-bit one writes to the
+# 64-bit Program Files and registry.  The script CPack writes is UTF-8.
+set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS -INPUTCHARSET UTF8)
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+set(CPACK_NSIS_PACKAGE_NAME ganji)
+set(CPACK_NSIS_DISPLAY_NAME "ganji")
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY ganji)
+set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
+set(CPACK_NSIS_INSTALLED_ICON_NAME ganji.exe)
+set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/app/icons/ganji.ico)
+set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/app/icons/ganji.ico)
+set(CPACK_NSIS_URL_INFO_ABOUT "${PROJECT_HOMEPAGE_URL}")
+set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
+set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
+
+# The installer's name tells it from the zip.
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/cpack-windows.cmake)
+file(WRITE ${CPACK_PROJECT_CONFIG_FILE} "
+if(CPACK_GENERATOR STREQUAL \"NSIS\")
+    set(CPACK_PACKAGE_FILE_NAME \"\${CPACK_PACKAGE_FILE_NAME}-setup\")
+endif()
+")
+include(CPack)
+
+if(BUILD_TESTING)
+    # Made by `cpack`, then each checked in a new Wine prefix, as on a
+    # Windows machine that has nothing else installed.
+    set(out ${CMAKE_CURRENT_BINARY_DIR}/windows-packages)
+    set(check ${CMAKE_CURRENT_SOURCE_DIR}/check-windows-package)
+    set(zip ${out}/ganji-${PROJECT_VERSION}-win64.zip)
+    set(setup ${out}/ganji-${PROJECT_VERSION}-win64-setup.exe)
+    add_test(NAME windows_package_build
+        COMMAND ${check} build ${CMAKE_BINARY_DIR}/CPackConfig.cmake ${out} ${zip} ${setup})
+    set(xvfb ${PROJECT_SOURCE_DIR}/scripts/with-xvfb)
+    add_test(NAME windows_zip_runs
+        COMMAND ${xvfb} ${check} zip ${zip} ${GANJI_X11RUN})
+    add_test(NAME windows_installer_installs_runs_uninstalls
+        COMMAND ${xvfb} ${check} installer ${setup} ${PROJECT_VERSION} ${GANJI_X11RUN})
+    set_tests_properties(windows_package_build PROPERTIES
+        LABELS package FIXTURES_SETUP windows_packages TIMEOUT 300)
+    set_tests_properties(windows_zip_runs windows_installer_installs_runs_uninstalls PROPERTIES
+        LABELS "package;x11" FIXTURES_REQUIRED windows_packages TIMEOUT 300)
+endif()
