@@ -5,10 +5,13 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QFontDatabase>
 #include <QInputMethod>
 #include <QInputMethodEvent>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QTranslator>
 #include <QWidget>
 
 #include <cstdint>
@@ -103,6 +106,11 @@ void ShowException(const std::exception *e)
                           message);
 }
 
+bool HasHangulFont()
+{
+    return !QFontDatabase::families(QFontDatabase::Korean).isEmpty();
+}
+
 TApplication::TApplication(int &argc, char **argv) noexcept : argc_(argc), argv_(argv) {}
 
 // Out of line, where QApplication is complete; the windows, declared after
@@ -112,6 +120,22 @@ TApplication::~TApplication() = default;
 void TApplication::Initialize()
 {
     application_ = std::make_unique<QApplication>(argc_, argv_);
+
+    // The window is Korean whatever the system's language, so Qt's own texts
+    // in it are too.  Without the translation they stay in English.
+    qtTranslation_ = std::make_unique<QTranslator>();
+    if (qtTranslation_->load(QStringLiteral("qtbase_ko"),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qtTranslation_.get());
+
+    // Without a Hangul font every syllable is an empty box; the window still
+    // works, and the terminal says what to install.
+    if (!HasHangulFont())
+        std::fprintf(stderr,
+                     "%s: no installed font can draw Hangul, so the window's Korean text shows as "
+                     "empty boxes; install one, e.g. on Debian: sudo apt install fonts-nanum (or "
+                     "fonts-baekmuk, fonts-noto-cjk)\n",
+                     qUtf8Printable(QCoreApplication::applicationName()));
 }
 
 void TApplication::Run()
