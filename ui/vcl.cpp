@@ -11,6 +11,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QThread>
 #include <QTranslator>
 #include <QWidget>
 
@@ -113,9 +114,19 @@ bool HasHangulFont()
 
 TApplication::TApplication(int &argc, char **argv) noexcept : argc_(argc), argv_(argv) {}
 
-// Out of line, where QApplication is complete; the windows, declared after
-// it, go first.
-TApplication::~TApplication() = default;
+// Out of line, where QApplication is complete; the windows go first.
+TApplication::~TApplication()
+{
+    forms_.clear();
+    // Qt 6.4's Wayland plugin reads the display in a thread of its own, which
+    // it stops when the application object goes.  If the window's last
+    // requests have just asked that thread to read, and it is stopped before
+    // it has run, it quits without reading or cancelling the read and the
+    // stop waits forever: the program hangs after its window has closed.
+    // Letting the thread run first avoids that.
+    if (application_ && QGuiApplication::platformName() == u"wayland")
+        QThread::msleep(20);
+}
 
 void TApplication::Initialize()
 {
