@@ -107,10 +107,16 @@ void ShowException(const std::exception *e)
                           message);
 }
 
+namespace {
+
+// Whether some installed font can draw Hangul, the script of every text in the
+// window.  Qt reads its font database once, for the window's face anyway.
 bool HasHangulFont()
 {
     return !QFontDatabase::families(QFontDatabase::Korean).isEmpty();
 }
+
+} // namespace
 
 TApplication::TApplication(int &argc, char **argv) noexcept : argc_(argc), argv_(argv) {}
 
@@ -118,12 +124,11 @@ TApplication::TApplication(int &argc, char **argv) noexcept : argc_(argc), argv_
 TApplication::~TApplication()
 {
     forms_.clear();
-    // Qt 6.4's Wayland plugin reads the display in a thread of its own, which
-    // it stops when the application object goes.  If the window's last
-    // requests have just asked that thread to read, and it is stopped before
-    // it has run, it quits without reading or cancelling the read and the
-    // stop waits forever: the program hangs after its window has closed.
-    // Letting the thread run first avoids that.
+    // Qt 6.4's Wayland plugin reads the display in a thread of its own, and
+    // stopping that thread when the application object goes can wait forever
+    // if the window's last requests have only just woken it: the program then
+    // hangs after its window has closed (about one close in fifteen under
+    // Weston).  Letting the thread run first avoids that.
     if (application_ && QGuiApplication::platformName() == u"wayland")
         QThread::msleep(20);
 }

@@ -60,10 +60,6 @@ private:
 // std::exception).  Without an application object it goes to standard error.
 void ShowException(const std::exception *e);
 
-// Whether some installed font can draw Hangul, the script of every text in the
-// window.  Needs an application object.
-[[nodiscard]] bool HasHangulFont();
-
 // Runs `steps`; a failure that escapes them is shown once with ShowException.
 // Returns false after a failure.
 template <class Steps> bool Guarded(Steps &&steps) noexcept
