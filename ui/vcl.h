@@ -19,6 +19,7 @@
 class QApplication;
 class QDate;
 class QLocale;
+class QTranslator;
 class QWidget;
 
 // `text` as a whole number: blanks around it, then an optional sign and ASCII
@@ -74,9 +75,11 @@ template <class Steps> bool Guarded(Steps &&steps) noexcept
     return false;
 }
 
-// The application object: Initialize makes Qt's application, CreateForm makes
-// a window (the first one made is the main window) and Run shows the main
-// window and dispatches events until it closes.  It owns its windows and
+// The application object: Initialize makes Qt's application, gives Qt's own
+// texts (context menus, message-box buttons) in Korean like the rest of the
+// window and says on standard error when no font can draw Hangul; CreateForm
+// makes a window (the first one made is the main window) and Run shows the
+// main window and dispatches events until it closes.  It owns its windows and
 // destroys them before Qt's application.
 class TApplication
 {
@@ -101,5 +104,6 @@ private:
     int &argc_;
     char **argv_;
     std::unique_ptr<QApplication> application_;
+    std::unique_ptr<QTranslator> qtTranslation_;
     std::vector<std::unique_ptr<QWidget>> forms_;
 };

@@ -6,11 +6,14 @@
 // window manager's close button does (a WM_DELETE_WINDOW message, which lets
 // the program shut down on its own), and waits for the program to end.
 //
-//   x11run [--keep-open] TITLE TIMEOUT_SECONDS PROGRAM [ARGS...]
+//   x11run [--keep-open | --check CHECK] TITLE TIMEOUT_SECONDS PROGRAM [ARGS...]
 //
 // Prints "mapped_ms=N" (start to window mapped) and, unless --keep-open, exits
 // with the program's exit status.  With --keep-open it prints the program's
-// pid and leaves it running (for screenshots and memory readings).
+// pid and leaves it running (for screenshots and memory readings).  With
+// --check, the command CHECK is run with the program's pid as its argument
+// while the window is open, before it is closed; if CHECK fails, x11run
+// still closes the window and then exits with 1.
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -113,12 +116,16 @@ int main(int argc, char *argv[])
 {
     int arg = 1;
     bool keepOpen = false;
+    const char *check = nullptr;
     if (arg < argc && std::strcmp(argv[arg], "--keep-open") == 0) {
         keepOpen = true;
         ++arg;
+    } else if (arg + 1 < argc && std::strcmp(argv[arg], "--check") == 0) {
+        check = argv[arg + 1];
+        arg += 2;
     }
     if (argc - arg < 3)
-        Fail("usage: x11run [--keep-open] TITLE TIMEOUT_SECONDS PROGRAM [ARGS...]");
+        Fail("usage: x11run [--keep-open | --check CHECK] TITLE TIMEOUT_SECONDS PROGRAM [ARGS...]");
     const std::string_view title = argv[arg];
     const auto timeout = std::chrono::seconds(std::atoi(argv[arg + 1]));
     char **program = argv + arg + 2;
@@ -166,12 +173,30 @@ int main(int argc, char *argv[])
         return 0;
     }
 
+    bool checked = true;
+    if (check) {
+        std::fflush(stdout);
+        const std::string pid = std::to_string(child);
+        const pid_t checker = fork();
+        if (checker < 0)
+            Fail("cannot fork");
+        if (checker == 0) {
+            execlp(check, check, pid.c_str(), static_cast<char *>(nullptr));
+            _exit(127);
+        }
+        int status = 0;
+        checked = waitpid(checker, &status, 0) == checker && WIFEXITED(status) &&
+                  WEXITSTATUS(status) == 0;
+        std::printf("check=%s\n", checked ? "passed" : "failed");
+    }
+
     SendDelete(display, *window);
+    const auto closed = Clock::now();
     int status = 0;
     for (;;) {
         if (waitpid(child, &status, WNOHANG) == child)
             break;
-        if (Clock::now() - mapped > timeout) {
+        if (Clock::now() - closed > timeout) {
             kill(child, SIGKILL);
             Fail("the program did not end after its window was closed");
         }
@@ -180,7 +205,7 @@ int main(int argc, char *argv[])
     XCloseDisplay(display);
     if (WIFEXITED(status)) {
         std::printf("exit_status=%d\n", WEXITSTATUS(status));
-        return WEXITSTATUS(status);
+        return checked ? WEXITSTATUS(status) : 1;
     }
     std::printf("killed_by_signal=%d\n", WTERMSIG(status));
     return 126;
