@@ -143,10 +143,11 @@ QByteArray NoDisplayLine(const char *program, QString platform)
 class StartupMessages
 {
 public:
-    explicit StartupMessages(QByteArray noDisplay)
+    StartupMessages(const char *program, QString platform)
     {
         const std::lock_guard lock(mutex_);
-        noDisplay_ = std::move(noDisplay);
+        program_ = program;
+        platform_ = std::move(platform);
         previous_ = qInstallMessageHandler(Hold);
     }
 
@@ -183,7 +184,8 @@ private:
     {
         const std::lock_guard lock(mutex_);
         if (type == QtFatalMsg) {
-            std::fputs(noDisplay_.constData(), stderr);
+            // Worded only now: a start with a display never needs it.
+            std::fputs(NoDisplayLine(program_, platform_).constData(), stderr);
             std::fflush(stderr);
             std::_Exit(EXIT_FAILURE);
         }
@@ -192,7 +194,8 @@ private:
     }
 
     static inline std::mutex mutex_;
-    static inline QByteArray noDisplay_;
+    static inline const char *program_ = nullptr;
+    static inline QString platform_;
     static inline QtMessageHandler previous_ = nullptr;
     static inline std::vector<Held> held_;
 };
@@ -215,7 +218,7 @@ int main(int argc, char *argv[])
     TApplication Application(argc, argv);
     const bool ok = Guarded([&] {
         {
-            const StartupMessages startup(NoDisplayLine(argc > 0 ? argv[0] : "ganji", platform));
+            const StartupMessages startup(argc > 0 ? argv[0] : "ganji", platform);
             Application.Initialize();
         }
         Application.CreateForm(Form1);
