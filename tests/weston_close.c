@@ -9,7 +9,12 @@
 //
 //   weston --modules=/path/to/weston_close.so ...
 
+// Weston 12 moved the desktop API into libweston itself.
+#if __has_include(<libweston/desktop.h>)
+#include <libweston/desktop.h>
+#else
 #include <libweston-desktop/libweston-desktop.h>
+#endif
 #include <libweston/libweston.h>
 #include <signal.h>
 #include <stdio.h>
