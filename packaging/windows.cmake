@@ -60,9 +60,10 @@ if(BUILD_TESTING)
         COMMAND ${check} build ${CMAKE_BINARY_DIR}/CPackConfig.cmake ${out} ${zip} ${setup})
     set(xvfb ${PROJECT_SOURCE_DIR}/scripts/with-xvfb)
     add_test(NAME windows_zip_runs
-        COMMAND ${xvfb} ${check} zip ${zip} ${GANJI_X11RUN})
+        COMMAND ${xvfb} ${check} zip ${zip} ${GANJI_X11RUN} ${GANJI_WINDOW_TITLE})
     add_test(NAME windows_installer_installs_runs_uninstalls
-        COMMAND ${xvfb} ${check} installer ${setup} ${PROJECT_VERSION} ${GANJI_X11RUN})
+        COMMAND ${xvfb} ${check} installer ${setup} ${PROJECT_VERSION} ${GANJI_X11RUN}
+            ${GANJI_WINDOW_TITLE})
     set_tests_properties(windows_package_build PROPERTIES
         LABELS package FIXTURES_SETUP windows_packages TIMEOUT 300)
     set_tests_properties(windows_zip_runs windows_installer_installs_runs_uninstalls PROPERTIES

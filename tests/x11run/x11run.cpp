@@ -6,14 +6,14 @@
 // window manager's close button does (a WM_DELETE_WINDOW message, which lets
 // the program shut down on its own), and waits for the program to end.
 //
-//   x11run [--keep-open | --check CHECK] TITLE TIMEOUT_SECONDS PROGRAM [ARGS...]
+//   x11run [--check CHECK [ARGS...] --] TITLE TIMEOUT_SECONDS PROGRAM [ARGS...]
 //
-// Prints "mapped_ms=N" (start to window mapped) and, unless --keep-open, exits
-// with the program's exit status.  With --keep-open it prints the program's
-// pid and leaves it running (for screenshots and memory readings).  With
-// --check, the command CHECK is run with the program's pid as its argument
-// while the window is open, before it is closed; if CHECK fails, x11run
-// still closes the window and then exits with 1.
+// Prints "mapped_ms=N" (start to window mapped) and exits with the program's
+// exit status.  With --check, the command CHECK is run while the window is
+// open, before it is closed, with X11RUN_PID (the program's pid) and
+// X11RUN_WINDOW (the window's id) in its environment: it can read the
+// running program, take a screenshot or look at the window.  If CHECK fails,
+// x11run still closes the window and then exits with 1.
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -115,17 +115,17 @@ int IgnoreVanishedWindows(Display *display, XErrorEvent *error)
 int main(int argc, char *argv[])
 {
     int arg = 1;
-    bool keepOpen = false;
-    const char *check = nullptr;
-    if (arg < argc && std::strcmp(argv[arg], "--keep-open") == 0) {
-        keepOpen = true;
-        ++arg;
-    } else if (arg + 1 < argc && std::strcmp(argv[arg], "--check") == 0) {
-        check = argv[arg + 1];
-        arg += 2;
+    char **check = nullptr;
+    if (arg < argc && std::strcmp(argv[arg], "--check") == 0) {
+        check = argv + arg + 1;
+        for (++arg; arg < argc && std::strcmp(argv[arg], "--") != 0; ++arg) {
+        }
+        if (arg == argc || check == argv + arg)
+            Fail("--check takes a command, ended by --");
+        argv[arg++] = nullptr; // the check's own argument list ends here
     }
     if (argc - arg < 3)
-        Fail("usage: x11run [--keep-open | --check CHECK] TITLE TIMEOUT_SECONDS PROGRAM [ARGS...]");
+        Fail("usage: x11run [--check CHECK [ARGS...] --] TITLE TIMEOUT_SECONDS PROGRAM [ARGS...]");
     const std::string_view title = argv[arg];
     const auto timeout = std::chrono::seconds(std::atoi(argv[arg + 1]));
     char **program = argv + arg + 2;
@@ -168,20 +168,19 @@ int main(int argc, char *argv[])
     std::printf("mapped_ms=%.3f\n",
                 std::chrono::duration<double, std::milli>(mapped - start).count());
 
-    if (keepOpen) {
-        std::printf("pid=%d\n", static_cast<int>(child));
-        return 0;
-    }
-
     bool checked = true;
     if (check) {
         std::fflush(stdout);
         const std::string pid = std::to_string(child);
+        char id[32];
+        std::snprintf(id, sizeof id, "0x%lx", static_cast<unsigned long>(*window));
         const pid_t checker = fork();
         if (checker < 0)
             Fail("cannot fork");
         if (checker == 0) {
-            execlp(check, check, pid.c_str(), static_cast<char *>(nullptr));
+            setenv("X11RUN_PID", pid.c_str(), 1);
+            setenv("X11RUN_WINDOW", id, 1);
+            execvp(check[0], check);
             _exit(127);
         }
         int status = 0;
