@@ -8,6 +8,7 @@
 #include <QDate>
 #include <QFont>
 #include <QLabel>
+#include <QTextDocument>
 #include <QWindow>
 
 TGanji Ganji;
@@ -87,9 +88,18 @@ void TForm1::Button1Click(QObject * /*Sender*/)
     AddLine(QString::fromStdString(Ganji.IndexName(index)));
 }
 
+// The lines the program adds are not the person's edits, so Ctrl+Z must not
+// take them back: they go in with the transcript's undo turned off, which
+// keeps no undo record for them either.  Turning undo off empties Qt's undo
+// history (its records would no longer match the text, which Qt may then
+// compact), so what was typed in the transcript before a line is added can no
+// longer be undone after it.
 void TForm1::AddLine(QString text)
 {
+    QTextDocument *transcript = Memo1->document();
+    transcript->setUndoRedoEnabled(false);
     Memo1->appendPlainText(text);
+    transcript->setUndoRedoEnabled(true);
 }
 
 void TForm1::showEvent(QShowEvent *event)
