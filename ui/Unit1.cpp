@@ -32,7 +32,23 @@ QFont WindowFont()
     return font;
 }
 
+QStringList AnswerLines(int index)
+{
+    return {QString::number(index), QString::fromStdString(TGanji::IndexName(index))};
+}
+
 } // namespace
+
+QStringList YearLines(TGanji &ganji, bool bc, QStringView yearText)
+{
+    ganji.SetBC(bc);
+    return AnswerLines(ganji.YearIndex(StrToIntDef(yearText, 0)));
+}
+
+QStringList YearsAgoLines(TGanji &ganji, int thisYear, QStringView countText)
+{
+    return AnswerLines(ganji.YearsAgoIndex(thisYear, StrToIntDef(countText, 0)));
+}
 
 TForm1::TForm1(QWidget *parent) : QWidget(parent)
 {
@@ -72,20 +88,15 @@ void TForm1::FormCreate(QObject * /*Sender*/)
 
 void TForm1::B1Click(QObject * /*Sender*/)
 {
-    Ganji.SetBC(RBBC->isChecked());
-    const int year = StrToIntDef(Edit1->Text(), 0);
-    const int index = Ganji.YearIndex(year);
-    AddLine(QString::number(index));
-    AddLine(QString::fromStdString(Ganji.IndexName(index)));
+    for (const QString &line : YearLines(Ganji, RBBC->isChecked(), Edit1->Text()))
+        AddLine(line);
 }
 
+// The current year is read afresh on every click.
 void TForm1::Button1Click(QObject * /*Sender*/)
 {
-    const int year = QDate::currentDate().year();
-    const int count = StrToIntDef(Edit2->Text(), 0);
-    const int index = Ganji.YearsAgoIndex(year, count);
-    AddLine(QString::number(index));
-    AddLine(QString::fromStdString(Ganji.IndexName(index)));
+    for (const QString &line : YearsAgoLines(Ganji, QDate::currentDate().year(), Edit2->Text()))
+        AddLine(line);
 }
 
 // The lines the program adds are not the person's edits, so Ctrl+Z must not
