@@ -67,14 +67,6 @@ std::optional<std::int64_t> ExpectedNumber(const QString &text)
     return negative ? -magnitude : magnitude;
 }
 
-// The range the index of a year must lie in, from its era and year number.
-bool InDocumentedRange(bool bc, std::int64_t year, std::int64_t index)
-{
-    if (bc)
-        return year <= 30057 ? 0 <= index && index <= 59 : -59 <= index && index <= 0;
-    return year >= 1984 ? 0 <= index && index <= 59 : 1 <= index && index <= 60;
-}
-
 QString FromUtf8(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -90,7 +82,7 @@ void CheckAnswer(const QStringList &lines, bool bc, std::int64_t year, const QSt
     const std::optional<std::int64_t> index = ExpectedNumber(indexLine);
     Require(index && indexLine == QString::number(*index), "the index line is a plain number",
             text);
-    Require(InDocumentedRange(bc, year, *index), "the index lies in its era's range", text);
+    Require(reference::InRange(bc, year, *index), "the index lies in its era's range", text);
     Require(TGanji::CyclePosition(static_cast<std::int32_t>(*index)) ==
                 reference::Position(reference::AstronomicalYear(bc, year)),
             "the index is the year's place in the cycle", text);
