@@ -19,9 +19,15 @@ namespace {
 // The outer size of the window, frame included.
 constexpr QSize OuterSize(493, 600);
 
-// 굴림 at 12 pixels, or the nearest Hangul face this system has: 맑은 고딕,
-// which every Windows has (굴림 comes with Korean Windows only), then the
-// faces of Linux systems.
+QStringList AnswerLines(int index)
+{
+    return {QString::number(index), QString::fromStdString(TGanji::IndexName(index))};
+}
+
+} // namespace
+
+// 맑은 고딕 comes after 굴림 because every Windows has it (굴림 comes with
+// Korean Windows only); then the faces of Linux systems.
 QFont WindowFont()
 {
     QFont font;
@@ -31,13 +37,6 @@ QFont WindowFont()
     font.setPixelSize(12);
     return font;
 }
-
-QStringList AnswerLines(int index)
-{
-    return {QString::number(index), QString::fromStdString(TGanji::IndexName(index))};
-}
-
-} // namespace
 
 QStringList YearLines(TGanji &ganji, bool bc, QStringView yearText)
 {

@@ -9,6 +9,7 @@
 #include "ganji.h"
 #include "ui_Unit1.h"
 
+#include <QFont>
 #include <QMargins>
 #include <QStringList>
 #include <QStringView>
@@ -44,6 +45,10 @@ private:
 // `ganji` in the era of the year it answered.
 [[nodiscard]] QStringList YearLines(TGanji &ganji, bool bc, QStringView yearText);
 [[nodiscard]] QStringList YearsAgoLines(TGanji &ganji, int thisYear, QStringView countText);
+
+// The window's face: 굴림 at 12 pixels, or the nearest Hangul face the system
+// has.
+[[nodiscard]] QFont WindowFont();
 
 // The one calculator, used only by the window.
 extern TGanji Ganji;
