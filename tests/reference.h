@@ -3,7 +3,8 @@
 
 // An oracle for the cycle that shares nothing with the calculator's formulas:
 // count astronomical years (AD n is n, BC n is 1 - n) from AD 4, which was
-// 갑자, and look the name up in the cycle written out in full.
+// 갑자, and look the name up in the cycle written out in full.  Also the
+// range an index may take, which the calculator promises.
 
 #pragma once
 
