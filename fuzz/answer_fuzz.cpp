@@ -2,13 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // libFuzzer target: any bytes, read as UTF-8, as the text of either field,
-// through the path a click takes to its two answer lines: the number parsing
-// (StrToIntDef), the calculator and the name.  Every input is answered as the
-// year field under AD and under BC (B1) and as the years-back field
-// (Button1), and each answer is checked against rules that do not share the
-// code under test: a parser written out here, and the cycle's reference
-// oracle.
+// through the functions the buttons answer with: YearLines for the year field
+// under AD and under BC (B1) and YearsAgoLines for the years-back field
+// (Button1).  The number parsing (StrToIntDef) and each answer's two lines are
+// checked against rules that do not share the code under test: a parser
+// written out here, and the cycle's reference oracle.
 
+#include "Unit1.h"
 #include "ganji.h"
 #include "reference.h"
 #include "vcl.h"
@@ -67,28 +67,23 @@ std::optional<std::int64_t> ExpectedNumber(const QString &text)
     return negative ? -magnitude : magnitude;
 }
 
-// The range the index of a year must lie in, from its era and year number.
-bool InDocumentedRange(bool bc, std::int64_t year, int index)
-{
-    if (bc)
-        return year <= 30057 ? 0 <= index && index <= 59 : -59 <= index && index <= 0;
-    return year >= 1984 ? 0 <= index && index <= 59 : 1 <= index && index <= 60;
-}
-
 QString FromUtf8(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // The two lines a click writes, and what they must say about the year.
-void CheckAnswer(const TGanji &ganji, int index, bool bc, std::int64_t year, const QString &text)
+void CheckAnswer(const QStringList &lines, bool bc, std::int64_t year, const QString &text)
 {
-    const QString indexLine = QString::number(index);
-    const QString nameLine = QString::fromStdString(ganji.IndexName(index));
+    Require(lines.size() == 2, "an answer is two lines", text);
+    const QString &indexLine = lines[0];
+    const QString &nameLine = lines[1];
 
-    Require(ExpectedNumber(indexLine) == index, "the index line reads back as the index", text);
-    Require(InDocumentedRange(bc, year, index), "the index lies in its era's range", text);
-    Require(TGanji::CyclePosition(index) ==
+    const std::optional<std::int64_t> index = ExpectedNumber(indexLine);
+    Require(index && indexLine == QString::number(*index), "the index line is a plain number",
+            text);
+    Require(reference::InRange(bc, year, *index), "the index lies in its era's range", text);
+    Require(TGanji::CyclePosition(static_cast<std::int32_t>(*index)) ==
                 reference::Position(reference::AstronomicalYear(bc, year)),
             "the index is the year's place in the cycle", text);
 
@@ -116,23 +111,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     } else {
         Require(withOne == 1 && withTwo == 2, "anything else reads as the default", text);
     }
-    const int number = StrToIntDef(text, 0);
+    const std::int64_t number = expected.value_or(0);
 
-    // B1: the year field in either era.
+    // B1: the year field in either era, whichever era the calculator was in.
     for (const bool bc : {false, true}) {
         TGanji ganji;
-        ganji.SetBC(bc);
-        const int index = ganji.YearIndex(number);
-        CheckAnswer(ganji, index, bc, number, text);
+        ganji.SetBC(!bc);
+        const QStringList lines = YearLines(ganji, bc, text);
+        Require(ganji.BC == bc, "the calculator is left in the chosen era", text);
+        CheckAnswer(lines, bc, number, text);
     }
 
     // Button1: the years-back field, from this year.
     TGanji ganji;
     const int thisYear = QDate::currentDate().year();
-    const int index = ganji.YearsAgoIndex(thisYear, number);
+    const QStringList lines = YearsAgoLines(ganji, thisYear, text);
     const std::int64_t target = std::int64_t{thisYear} - number; // astronomical
     const bool bc = target <= 0;
     Require(ganji.BC == bc, "the calculator is left in the target year's era", text);
-    CheckAnswer(ganji, index, bc, bc ? 1 - target : target, text);
+    CheckAnswer(lines, bc, bc ? 1 - target : target, text);
     return 0;
 }

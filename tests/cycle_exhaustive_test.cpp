@@ -36,14 +36,6 @@ const std::vector<Span> Spans = {
 const std::vector<Span> Spans = {{Min32, Max32}};
 #endif
 
-// The range the index of a year must lie in.
-constexpr bool InRange(bool bc, std::int64_t year, int index) noexcept
-{
-    if (bc)
-        return year <= 30057 ? 0 <= index && index <= 59 : -59 <= index && index <= 0;
-    return year >= 1984 ? 0 <= index && index <= 59 : 1 <= index && index <= 60;
-}
-
 struct Result
 {
     std::uint64_t checked = 0;
@@ -62,7 +54,7 @@ Result Check(bool bc, std::int64_t first, std::int64_t last)
     const int step = bc ? 59 : 1; // a BC year later in the loop is one year earlier
     for (std::int64_t year = first;; ++year) {
         const int index = ganji.YearIndex(static_cast<std::int32_t>(year));
-        if (TGanji::CyclePosition(index) != expected || !InRange(bc, year, index)) {
+        if (TGanji::CyclePosition(index) != expected || !reference::InRange(bc, year, index)) {
             if (result.failures++ == 0)
                 result.firstFailure = year;
         }

@@ -83,6 +83,8 @@ private slots:
     void composingSyllableIsCommittedBeforeReading_data();
     void composingSyllableIsCommittedBeforeReading();
     void transcriptScrollsOnceItOutgrowsItsBox();
+    void undoTakesBackTypingButNotTheProgramsLines_data();
+    void undoTakesBackTypingButNotTheProgramsLines();
     void screenReaderCanTellControlsApart();
     void failureIsShownOnceAndProgramCarriesOn_data();
     void failureIsShownOnceAndProgramCarriesOn();
@@ -375,6 +377,37 @@ void FormTest::transcriptScrollsOnceItOutgrowsItsBox()
     for (int i = 0; i < 30; ++i)
         Click(b1);
     QTRY_VERIFY(memo->verticalScrollBar()->isVisible());
+}
+
+void FormTest::undoTakesBackTypingButNotTheProgramsLines_data()
+{
+    QTest::addColumn<bool>("clicked");
+    QTest::newRow("the start-up listing") << false;
+    QTest::newRow("a click's answer") << true;
+}
+
+void FormTest::undoTakesBackTypingButNotTheProgramsLines()
+{
+    QFETCH(bool, clicked);
+
+    TForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    if (clicked) {
+        Type(Control<QLineEdit>(form, "Edit1"), QStringLiteral("1984"));
+        Click(Control<QPushButton>(form, "B1"));
+    }
+    const QStringList written = Lines(form);
+    auto *memo = Control<QPlainTextEdit>(form, "Memo1");
+    memo->setFocus();
+    QTest::keyClick(memo, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(memo, QStringLiteral("memo"));
+    QCOMPARE(Lines(form).last(), written.last() + QStringLiteral("memo"));
+
+    // More presses than there are edits of any kind.
+    for (int i = 0; i < 2 * written.size(); ++i)
+        QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Lines(form), written);
 }
 
 void FormTest::screenReaderCanTellControlsApart()

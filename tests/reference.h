@@ -3,7 +3,8 @@
 
 // An oracle for the cycle that shares nothing with the calculator's formulas:
 // count astronomical years (AD n is n, BC n is 1 - n) from AD 4, which was
-// 갑자, and look the name up in the cycle written out in full.
+// 갑자, and look the name up in the cycle written out in full.  Also the
+// range an index may take, which the calculator promises.
 
 #pragma once
 
@@ -37,6 +38,17 @@ constexpr int Position(std::int64_t astronomicalYear) noexcept
 constexpr std::string_view Name(bool bc, std::int64_t year) noexcept
 {
     return Names[static_cast<std::size_t>(Position(AstronomicalYear(bc, year)))];
+}
+
+// Whether `index` lies in the range the index of a year may take: 0 to 59,
+// but 1 to 60 for AD years before 1984 (a cycle start there is 60, not 0) and
+// -59 to 0 for BC years after 30057.  With the place in the cycle, the range
+// leaves one index for each year.
+constexpr bool InRange(bool bc, std::int64_t year, std::int64_t index) noexcept
+{
+    if (bc)
+        return year <= 30057 ? 0 <= index && index <= 59 : -59 <= index && index <= 0;
+    return year >= 1984 ? 0 <= index && index <= 59 : 1 <= index && index <= 60;
 }
 
 static_assert(Name(false, 4) == "갑자");

@@ -63,8 +63,8 @@ inline void Type(QLineEdit *field, const QString &text)
         Compose(field, {}, text);
 }
 
-// The name and index a year of the current era scheme must get, worked out
-// from the reference rule rather than from the calculator.
+// The name a year of either era must get, from the reference oracle rather
+// than from the calculator.
 inline QString ReferenceName(bool bc, qint64 year)
 {
     return QString::fromUtf8(reference::Name(bc, year).data(),

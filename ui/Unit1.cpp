@@ -8,6 +8,7 @@
 #include <QDate>
 #include <QFont>
 #include <QLabel>
+#include <QTextDocument>
 #include <QWindow>
 
 TGanji Ganji;
@@ -18,9 +19,15 @@ namespace {
 // The outer size of the window, frame included.
 constexpr QSize OuterSize(493, 600);
 
-// 굴림 at 12 pixels, or the nearest Hangul face this system has: 맑은 고딕,
-// which every Windows has (굴림 comes with Korean Windows only), then the
-// faces of Linux systems.
+QStringList AnswerLines(int index)
+{
+    return {QString::number(index), QString::fromStdString(TGanji::IndexName(index))};
+}
+
+} // namespace
+
+// 맑은 고딕 comes after 굴림 because every Windows has it (굴림 comes with
+// Korean Windows only); then the faces of Linux systems.
 QFont WindowFont()
 {
     QFont font;
@@ -31,7 +38,16 @@ QFont WindowFont()
     return font;
 }
 
-} // namespace
+QStringList YearLines(TGanji &ganji, bool bc, QStringView yearText)
+{
+    ganji.SetBC(bc);
+    return AnswerLines(ganji.YearIndex(StrToIntDef(yearText, 0)));
+}
+
+QStringList YearsAgoLines(TGanji &ganji, int thisYear, QStringView countText)
+{
+    return AnswerLines(ganji.YearsAgoIndex(thisYear, StrToIntDef(countText, 0)));
+}
 
 TForm1::TForm1(QWidget *parent) : QWidget(parent)
 {
@@ -71,25 +87,29 @@ void TForm1::FormCreate(QObject * /*Sender*/)
 
 void TForm1::B1Click(QObject * /*Sender*/)
 {
-    Ganji.SetBC(RBBC->isChecked());
-    const int year = StrToIntDef(Edit1->Text(), 0);
-    const int index = Ganji.YearIndex(year);
-    AddLine(QString::number(index));
-    AddLine(QString::fromStdString(Ganji.IndexName(index)));
+    for (const QString &line : YearLines(Ganji, RBBC->isChecked(), Edit1->Text()))
+        AddLine(line);
 }
 
+// The current year is read afresh on every click.
 void TForm1::Button1Click(QObject * /*Sender*/)
 {
-    const int year = QDate::currentDate().year();
-    const int count = StrToIntDef(Edit2->Text(), 0);
-    const int index = Ganji.YearsAgoIndex(year, count);
-    AddLine(QString::number(index));
-    AddLine(QString::fromStdString(Ganji.IndexName(index)));
+    for (const QString &line : YearsAgoLines(Ganji, QDate::currentDate().year(), Edit2->Text()))
+        AddLine(line);
 }
 
+// The lines the program adds are not the person's edits, so Ctrl+Z must not
+// take them back: they go in with the transcript's undo turned off, which
+// keeps no undo record for them either.  Turning undo off empties Qt's undo
+// history (its records would no longer match the text, which Qt may then
+// compact), so what was typed in the transcript before a line is added can no
+// longer be undone after it.
 void TForm1::AddLine(QString text)
 {
+    QTextDocument *transcript = Memo1->document();
+    transcript->setUndoRedoEnabled(false);
     Memo1->appendPlainText(text);
+    transcript->setUndoRedoEnabled(true);
 }
 
 void TForm1::showEvent(QShowEvent *event)
