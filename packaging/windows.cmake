@@ -36,7 +36,10 @@ set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
 set(CPACK_NSIS_INSTALLED_ICON_NAME ganji.exe)
 set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/app/icons/ganji.ico)
 set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/app/icons/ganji.ico)
-set(CPACK_NSIS_URL_INFO_ABOUT "${PROJECT_HOMEPAGE_URL}")
+# The home page and address, where the build was given them; an empty one
+# is left out of the installed programs' entry.
+set(CPACK_NSIS_URL_INFO_ABOUT "${GANJI_HOMEPAGE}")
+set(CPACK_NSIS_CONTACT "${GANJI_CONTACT}")
 set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 
