@@ -8,10 +8,13 @@
 # installed programs and an uninstaller.  Its texts are in the language of
 # Windows, Korean and English among them; /S installs silently.
 # The licences go with the program: its own, and that of Qt, whose DLLs it
-# carries.
+# carries.  Qt's is kept in windows/LICENSES, named as REUSE names it: no file
+# of this repository is under it, so it is not among the repository's own
+# licences in LICENSES/.
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt DESTINATION licenses
     RENAME ganji-GPL-3.0-or-later.txt)
-install(FILES /usr/share/common-licenses/LGPL-3 DESTINATION licenses RENAME Qt-LGPL-3.0-only.txt)
+install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/windows/LICENSES/LGPL-3.0-only.txt DESTINATION licenses
+    RENAME Qt-LGPL-3.0-only.txt)
 
 set(CPACK_GENERATOR ZIP NSIS)
 set(CPACK_PACKAGE_NAME ganji)
