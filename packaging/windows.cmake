@@ -85,7 +85,8 @@ if(BUILD_TESTING)
     add_test(NAME windows_zip_runs
         COMMAND ${xvfb} ${check} zip ${zip} ${GANJI_X11RUN})
     add_test(NAME windows_installer_installs_runs_uninstalls
-        COMMAND ${xvfb} ${check} installer ${setup} ${PROJECT_VERSION} ${GANJI_X11RUN})
+        COMMAND ${xvfb} ${check} installer ${setup} ${PROJECT_VERSION} ${GANJI_X11RUN}
+            "${CPACK_NSIS_DISPLAY_NAME}")
     set_tests_properties(windows_package_build PROPERTIES
         LABELS package FIXTURES_SETUP windows_packages TIMEOUT 300)
     set_tests_properties(windows_zip_runs windows_installer_installs_runs_uninstalls PROPERTIES
