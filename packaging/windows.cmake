@@ -6,12 +6,16 @@
 # installer (ganji-<version>-win64-setup.exe) that installs for every user
 # under Program Files, with a Start-menu shortcut, an entry among the
 # installed programs and an uninstaller.  Its texts are in the language of
-# Windows, Korean and English among them; /S installs silently.
+# Windows, Korean and English among them; its finish page offers to start the
+# program; /S installs silently.
 # The licences go with the program: its own, and that of Qt, whose DLLs it
-# carries.
+# carries.  Qt's is kept in windows/LICENSES, named as REUSE names it: no file
+# of this repository is under it, so it is not among the repository's own
+# licences in LICENSES/.
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt DESTINATION licenses
     RENAME ganji-GPL-3.0-or-later.txt)
-install(FILES /usr/share/common-licenses/LGPL-3 DESTINATION licenses RENAME Qt-LGPL-3.0-only.txt)
+install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/windows/LICENSES/LGPL-3.0-only.txt DESTINATION licenses
+    RENAME Qt-LGPL-3.0-only.txt)
 
 set(CPACK_GENERATOR ZIP NSIS)
 set(CPACK_PACKAGE_NAME ganji)
@@ -26,17 +30,36 @@ set(CPACK_STRIP_FILES ON)
 # A 64-bit installer: Wine without 32-bit support cannot start NSIS's default
 # 32-bit one (and still reports success), and the 64-bit one writes to the
 # 64-bit Program Files and registry.  The script CPack writes is UTF-8.
-set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS -INPUTCHARSET UTF8)
-set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+# BrandingText blanks the "Nullsoft Install System" line at the bottom of
+# each page: CMake 3.25 writes CPACK_NSIS_BRANDING_TEXT with /TRIMLEFT, which
+# makensis refuses on Linux.
+set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS "-INPUTCHARSET UTF8")
+set(CPACK_NSIS_DEFINES "Target amd64-unicode\nBrandingText ' '")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
-set(CPACK_NSIS_PACKAGE_NAME ganji)
-set(CPACK_NSIS_DISPLAY_NAME "ganji")
+# Where a person reads the program's name (the installer's title and pages,
+# its Start-menu folder, the installed programs' entry), it is the desktop
+# entry's, with the command's for those who do not read Korean; the folder
+# under Program Files and the registry key stay ganji.
+set(CPACK_NSIS_PACKAGE_NAME "간지 계산기 (ganji)")
+set(CPACK_NSIS_DISPLAY_NAME "간지 계산기 (ganji)")
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY ganji)
 set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
 set(CPACK_NSIS_INSTALLED_ICON_NAME ganji.exe)
-set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/app/icons/ganji.ico)
-set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/app/icons/ganji.ico)
-set(CPACK_NSIS_URL_INFO_ABOUT "${PROJECT_HOMEPAGE_URL}")
+# ganji's own icon and pictures (rendered by app/icons/render.sh) instead of
+# NSIS's.
+set(icons ${PROJECT_SOURCE_DIR}/app/icons)
+set(CPACK_NSIS_MUI_ICON ${icons}/ganji.ico)
+set(CPACK_NSIS_MUI_UNIICON ${icons}/ganji.ico)
+set(CPACK_NSIS_MUI_WELCOMEFINISHPAGE_BITMAP ${icons}/installer-welcome.bmp)
+set(CPACK_NSIS_MUI_UNWELCOMEFINISHPAGE_BITMAP ${icons}/installer-welcome.bmp)
+set(CPACK_NSIS_MUI_HEADERIMAGE ${icons}/installer-header.bmp)
+# The finish page offers to start the program; /S shows no page, and so
+# starts nothing.
+set(CPACK_NSIS_MUI_FINISHPAGE_RUN ganji.exe)
+# The home page and address, where the build was given them; an empty one
+# is left out of the installed programs' entry.
+set(CPACK_NSIS_URL_INFO_ABOUT "${GANJI_HOMEPAGE}")
+set(CPACK_NSIS_CONTACT "${GANJI_CONTACT}")
 set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 
@@ -63,7 +86,7 @@ if(BUILD_TESTING)
         COMMAND ${xvfb} ${check} zip ${zip} ${GANJI_X11RUN} ${GANJI_WINDOW_TITLE})
     add_test(NAME windows_installer_installs_runs_uninstalls
         COMMAND ${xvfb} ${check} installer ${setup} ${PROJECT_VERSION} ${GANJI_X11RUN}
-            ${GANJI_WINDOW_TITLE})
+            ${GANJI_WINDOW_TITLE} "${CPACK_NSIS_DISPLAY_NAME}")
     set_tests_properties(windows_package_build PROPERTIES
         LABELS package FIXTURES_SETUP windows_packages TIMEOUT 300)
     set_tests_properties(windows_zip_runs windows_installer_installs_runs_uninstalls PROPERTIES
