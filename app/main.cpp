@@ -30,8 +30,8 @@
 namespace {
 
 // The options that Qt's application objects and platform plug-ins take from
-// the command line themselves (Qt 6.4), with one dash or two: the program
-// accepts them and leaves them to Qt.
+// the command line themselves (the same from Qt 6.4 to 6.8), with one dash or
+// two: the program accepts them and leaves them to Qt.
 constexpr const char *QtOptionsWithValue[] = {"platform",
                                               "platformpluginpath",
                                               "platformtheme",
