@@ -8,14 +8,65 @@
 # installed programs and an uninstaller.  Its texts are in the language of
 # Windows, Korean and English among them; its finish page offers to start the
 # program; /S installs silently.
-# The licences go with the program: its own, and that of Qt, whose DLLs it
-# carries.  Qt's is kept in windows/LICENSES, named as REUSE names it: no file
+# The licences go with the program: its own, and that of Qt, which is linked
+# into it.  Qt's is kept in windows/LICENSES, named as REUSE names it: no file
 # of this repository is under it, so it is not among the repository's own
 # licences in LICENSES/.
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt DESTINATION licenses
     RENAME ganji-GPL-3.0-or-later.txt)
 install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/windows/LICENSES/LGPL-3.0-only.txt DESTINATION licenses
     RENAME Qt-LGPL-3.0-only.txt)
+
+# What else is linked in, under which licence, and where Qt's source is: the
+# LGPL lets anyone link the program again with a changed Qt, from the
+# program's published source.  scripts/windows builds Qt for Windows from the
+# source of the host's own Qt.  The installer shows this note above the GPL.
+execute_process(COMMAND dpkg-query -W "-f=\${source:Version}" qt6-base-dev
+    OUTPUT_VARIABLE qt_source_version OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+string(REPLACE "+" "%2B" qt_source_url_version "${qt_source_version}")
+file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/NOTICE.txt @ONLY CONTENT [[
+ganji @PROJECT_VERSION@ for Windows is free software under the GNU General
+Public License, version 3 or later (licenses\ganji-GPL-3.0-or-later.txt).
+
+ganji.exe has these linked into it:
+
+Qt @Qt6_VERSION@ (Qt Core, Qt Gui, Qt Widgets, the Windows platform and style
+plug-ins), under the GNU Lesser General Public License, version 3 (in
+licenses\).  It is built, unchanged, from Debian's source package qt6-base,
+version @qt_source_version@:
+  https://snapshot.debian.org/package/qt6-base/@qt_source_url_version@/
+  (on Debian: apt-get source qt6-base=@qt_source_version@)
+ganji's own source, ganji-@PROJECT_VERSION@.tar.gz, published with this
+release, has the script that builds that Qt (scripts/windows) and links the
+program, so that it can be linked again with a changed Qt.
+
+The MinGW-w64 runtime: GCC's libgcc and libstdc++, under the GPL version 3
+with the GCC Runtime Library Exception, and winpthreads:
+
+  Copyright (c) 2011-2016 mingw-w64 project
+
+  Permission is hereby granted, free of charge, to any person obtaining a
+  copy of this software and associated documentation files (the "Software"),
+  to deal in the Software without restriction, including without limitation
+  the rights to use, copy, modify, merge, publish, distribute, sublicense,
+  and/or sell copies of the Software, and to permit persons to whom the
+  Software is furnished to do so, subject to the following conditions:
+
+  The above copyright notice and this permission notice shall be included in
+  all copies or substantial portions of the Software.
+
+  THE SOFTWARE IS PROVIDED "AS IS", WITHOUT WARRANTY OF ANY KIND, EXPRESS OR
+  IMPLIED, INCLUDING BUT NOT LIMITED TO THE WARRANTIES OF MERCHANTABILITY,
+  FITNESS FOR A PARTICULAR PURPOSE AND NONINFRINGEMENT.  IN NO EVENT SHALL THE
+  AUTHORS OR COPYRIGHT HOLDERS BE LIABLE FOR ANY CLAIM, DAMAGES OR OTHER
+  LIABILITY, WHETHER IN AN ACTION OF CONTRACT, TORT OR OTHERWISE, ARISING
+  FROM, OUT OF OR IN CONNECTION WITH THE SOFTWARE OR THE USE OR OTHER
+  DEALINGS IN THE SOFTWARE.
+]])
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/NOTICE.txt DESTINATION licenses)
+file(READ ${CMAKE_CURRENT_BINARY_DIR}/NOTICE.txt notice)
+file(READ ${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt gpl)
+file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt CONTENT "${notice}\n\n${gpl}" @ONLY)
 
 set(CPACK_GENERATOR ZIP NSIS)
 set(CPACK_PACKAGE_NAME ganji)
@@ -24,7 +75,7 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 set(CPACK_PACKAGE_FILE_NAME ganji-${PROJECT_VERSION}-win64)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY ganji)
 set(CPACK_PACKAGE_EXECUTABLES ganji "간지 계산기")
-set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt)
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt)
 set(CPACK_STRIP_FILES ON)
 
 # A 64-bit installer: Wine without 32-bit support cannot start NSIS's default
@@ -32,9 +83,10 @@ set(CPACK_STRIP_FILES ON)
 # 64-bit Program Files and registry.  The script CPack writes is UTF-8.
 # BrandingText blanks the "Nullsoft Install System" line at the bottom of
 # each page: CMake 3.25 writes CPACK_NSIS_BRANDING_TEXT with /TRIMLEFT, which
-# makensis refuses on Linux.
+# makensis refuses on Linux.  The files' times stay out of the installer, so
+# that the same files make the same installer.
 set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS "-INPUTCHARSET UTF8")
-set(CPACK_NSIS_DEFINES "Target amd64-unicode\nBrandingText ' '")
+set(CPACK_NSIS_DEFINES "Target amd64-unicode\nBrandingText ' '\nSetDateSave off")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 # Where a person reads the program's name (the installer's title and pages,
 # its Start-menu folder, the installed programs' entry), it is the desktop
