@@ -115,6 +115,12 @@ set(CPACK_NSIS_CONTACT "${GANJI_CONTACT}")
 set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 
+# The same files make the same zip and installer, whatever the file system.
+find_program(GANJI_STRIP_NONDETERMINISM strip-nondeterminism REQUIRED)
+set(CPACK_GANJI_STRIP_NONDETERMINISM ${GANJI_STRIP_NONDETERMINISM})
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/windows/name-order.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/windows/name-order.cmake)
+
 # The installer's name tells it from the zip.
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/cpack-windows.cmake)
 file(WRITE ${CPACK_PROJECT_CONFIG_FILE} "
