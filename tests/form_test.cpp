@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOption>
 #include <QTimer>
 #include <QtTest/QtTest>
 
@@ -71,6 +73,8 @@ private slots:
     void controlsStandWhereTheLayoutPutsThem();
     void labelsShowTheirWholeText();
     void windowHoldsEveryControl();
+    void controlsShowTheirWholeText();
+    void looksAsTheSystemDoes();
     void b1AnswersTheYearInTheChosenEra_data();
     void b1AnswersTheYearInTheChosenEra();
     void button1AnswersSoManyYearsBack_data();
@@ -182,6 +186,58 @@ void FormTest::windowHoldsEveryControl()
     QVERIFY(form.width() >= 457 && form.height() >= 545);
     for (QWidget *control : form.findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         QVERIFY2(form.rect().contains(control->geometry()), qPrintable(control->objectName()));
+}
+
+// Whatever style draws them, the buttons' and fields' texts show whole in
+// the places and sizes the layout fixes.
+void FormTest::controlsShowTheirWholeText()
+{
+    TForm1 form;
+    for (QAbstractButton *button : form.findChildren<QAbstractButton *>()) {
+        const QByteArray name = button->objectName().toLatin1();
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const bool radio = qobject_cast<QRadioButton *>(button) != nullptr;
+        const QRect text = button->style()->subElementRect(radio ? QStyle::SE_RadioButtonContents
+                                                                 : QStyle::SE_PushButtonContents,
+                                                           &option, button);
+        QVERIFY2(text.width() >= button->fontMetrics().horizontalAdvance(button->text()),
+                 name.constData());
+        QVERIFY2(text.height() >= button->fontMetrics().height(), name.constData());
+        if (radio) {
+            const QRect indicator =
+                button->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, button);
+            QVERIFY2(button->rect().contains(indicator), name.constData());
+        }
+    }
+    for (QLineEdit *edit : form.findChildren<QLineEdit *>()) {
+        QStyleOptionFrame option;
+        option.initFrom(edit);
+        option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+        const QRect text =
+            edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+        QVERIFY2(text.height() >= edit->fontMetrics().height(), qPrintable(edit->objectName()));
+    }
+}
+
+// The style and colours the system asks for, where the test is told which:
+// on Windows 11 its own style, dark in its dark mode; on Windows 10 the
+// Vista style.
+void FormTest::looksAsTheSystemDoes()
+{
+    const QString style = qEnvironmentVariable("GANJI_EXPECTED_STYLE");
+    if (style.isEmpty())
+        QSKIP("GANJI_EXPECTED_STYLE names no style to expect");
+    QCOMPARE(QApplication::style()->name(), style);
+    TForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const bool dark = qEnvironmentVariableIntValue("GANJI_EXPECTED_DARK") != 0;
+    QCOMPARE(form.palette().color(QPalette::Window).lightnessF() < 0.5, dark);
+    auto *memo = Control<QPlainTextEdit>(form, "Memo1");
+    QCOMPARE(memo->palette().color(QPalette::Base).lightnessF() < 0.5, dark);
+    QCOMPARE(memo->palette().color(QPalette::Text).lightnessF() < 0.5, !dark);
 }
 
 void FormTest::b1AnswersTheYearInTheChosenEra_data()
