@@ -8,7 +8,8 @@
 # zip and installer.  So the installer's uninstaller deletes them in the
 # order of their names, and strip-nondeterminism puts the zip's members in
 # that order (each with the time of the release, SOURCE_DATE_EPOCH, where
-# it is set).
+# it is set).  Then advzip deflates the zip again with Zopfli, as small as
+# deflate gets, which every unzip (Explorer's among them) still reads.
 
 if(DEFINED CPACK_PACKAGE_FILES)
     set(time "")
@@ -18,6 +19,8 @@ if(DEFINED CPACK_PACKAGE_FILES)
     foreach(package IN LISTS CPACK_PACKAGE_FILES)
         if(package MATCHES "[.]zip$")
             execute_process(COMMAND ${CPACK_GANJI_STRIP_NONDETERMINISM} --type zip ${time} ${package}
+                COMMAND_ERROR_IS_FATAL ANY)
+            execute_process(COMMAND ${CPACK_GANJI_ADVZIP} --recompress --shrink-insane --quiet ${package}
                 COMMAND_ERROR_IS_FATAL ANY)
         endif()
     endforeach()
