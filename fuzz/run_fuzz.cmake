@@ -8,11 +8,6 @@
 # A failing input is saved in WORK as crash-*, leak-* or timeout-*, and can be
 # replayed with `<target> <file>`.
 cmake_minimum_required(VERSION 3.25)
-foreach(variable IN ITEMS FUZZER WORK SECONDS DICT KEPT_SEEDS MADE_SEEDS)
-    if(NOT DEFINED ${variable})
-        message(FATAL_ERROR "run_fuzz.cmake: ${variable} is not set")
-    endif()
-endforeach()
 
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}/corpus")
