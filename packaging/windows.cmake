@@ -24,45 +24,7 @@ install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/windows/LICENSES/LGPL-3.0-only.txt DES
 execute_process(COMMAND dpkg-query -W "-f=\${source:Version}" qt6-base-dev
     OUTPUT_VARIABLE qt_source_version OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 string(REPLACE "+" "%2B" qt_source_url_version "${qt_source_version}")
-file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/NOTICE.txt @ONLY CONTENT [[
-ganji @PROJECT_VERSION@ for Windows is free software under the GNU General
-Public License, version 3 or later (licenses\ganji-GPL-3.0-or-later.txt).
-
-ganji.exe has these linked into it:
-
-Qt @Qt6_VERSION@ (Qt Core, Qt Gui, Qt Widgets, the Windows platform and style
-plug-ins), under the GNU Lesser General Public License, version 3 (in
-licenses\).  It is built, unchanged, from Debian's source package qt6-base,
-version @qt_source_version@:
-  https://snapshot.debian.org/package/qt6-base/@qt_source_url_version@/
-  (on Debian: apt-get source qt6-base=@qt_source_version@)
-ganji's own source, ganji-@PROJECT_VERSION@.tar.gz, published with this
-release, has the script that builds that Qt (scripts/windows) and links the
-program, so that it can be linked again with a changed Qt.
-
-The MinGW-w64 runtime: GCC's libgcc and libstdc++, under the GPL version 3
-with the GCC Runtime Library Exception, and winpthreads:
-
-  Copyright (c) 2011-2016 mingw-w64 project
-
-  Permission is hereby granted, free of charge, to any person obtaining a
-  copy of this software and associated documentation files (the "Software"),
-  to deal in the Software without restriction, including without limitation
-  the rights to use, copy, modify, merge, publish, distribute, sublicense,
-  and/or sell copies of the Software, and to permit persons to whom the
-  Software is furnished to do so, subject to the following conditions:
-
-  The above copyright notice and this permission notice shall be included in
-  all copies or substantial portions of the Software.
-
-  THE SOFTWARE IS PROVIDED "AS IS", WITHOUT WARRANTY OF ANY KIND, EXPRESS OR
-  IMPLIED, INCLUDING BUT NOT LIMITED TO THE WARRANTIES OF MERCHANTABILITY,
-  FITNESS FOR A PARTICULAR PURPOSE AND NONINFRINGEMENT.  IN NO EVENT SHALL THE
-  AUTHORS OR COPYRIGHT HOLDERS BE LIABLE FOR ANY CLAIM, DAMAGES OR OTHER
-  LIABILITY, WHETHER IN AN ACTION OF CONTRACT, TORT OR OTHERWISE, ARISING
-  FROM, OUT OF OR IN CONNECTION WITH THE SOFTWARE OR THE USE OR OTHER
-  DEALINGS IN THE SOFTWARE.
-]])
+configure_file(windows/NOTICE.txt.in NOTICE.txt @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/NOTICE.txt DESTINATION licenses)
 file(READ ${CMAKE_CURRENT_BINARY_DIR}/NOTICE.txt notice)
 file(READ ${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt gpl)
