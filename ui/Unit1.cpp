@@ -19,11 +19,6 @@ namespace {
 // The outer size of the window, frame included.
 constexpr QSize OuterSize(493, 600);
 
-QStringList AnswerLines(int index)
-{
-    return {QString::number(index), QString::fromStdString(TGanji::IndexName(index))};
-}
-
 } // namespace
 
 // 맑은 고딕 comes after 굴림 because every Windows has it (굴림 comes with
@@ -36,17 +31,6 @@ QFont WindowFont()
                       QStringLiteral("NanumGothic"), QStringLiteral("Noto Sans CJK KR")});
     font.setPixelSize(12);
     return font;
-}
-
-QStringList YearLines(TGanji &ganji, bool bc, QStringView yearText)
-{
-    ganji.SetBC(bc);
-    return AnswerLines(ganji.YearIndex(StrToIntDef(yearText, 0)));
-}
-
-QStringList YearsAgoLines(TGanji &ganji, int thisYear, QStringView countText)
-{
-    return AnswerLines(ganji.YearsAgoIndex(thisYear, StrToIntDef(countText, 0)));
 }
 
 TForm1::TForm1(QWidget *parent) : QWidget(parent)
@@ -87,14 +71,17 @@ void TForm1::FormCreate(QObject * /*Sender*/)
 
 void TForm1::B1Click(QObject * /*Sender*/)
 {
-    for (const QString &line : YearLines(Ganji, RBBC->isChecked(), Edit1->Text()))
+    const QString year = Edit1->Text();
+    for (const QString &line : ToStringList(YearLines(Ganji, RBBC->isChecked(), Utf16(year))))
         AddLine(line);
 }
 
 // The current year is read afresh on every click.
 void TForm1::Button1Click(QObject * /*Sender*/)
 {
-    for (const QString &line : YearsAgoLines(Ganji, QDate::currentDate().year(), Edit2->Text()))
+    const QString count = Edit2->Text();
+    for (const QString &line :
+         ToStringList(YearsAgoLines(Ganji, QDate::currentDate().year(), Utf16(count))))
         AddLine(line);
 }
 
