@@ -49,6 +49,13 @@ int StrToIntDef(std::u16string_view text, int def) noexcept
     return static_cast<int>(negative ? -magnitude : magnitude);
 }
 
+std::array<std::string, 3> OpeningLines(const TGanji &ganji, std::int32_t thisYear)
+{
+    // It ends with a blank.
+    return {"AD1년~ 신유(57)년부터 시작하고, BC1년 경신년(56)부터 시작함 ",
+            std::to_string(thisYear), TGanji::IndexName(ganji.YearIndex(thisYear))};
+}
+
 AnswerLines YearLines(TGanji &ganji, bool bc, std::u16string_view yearText)
 {
     ganji.SetBC(bc);

@@ -23,6 +23,11 @@
 // separators.
 [[nodiscard]] int StrToIntDef(std::u16string_view text, int def) noexcept;
 
+// The three lines the transcript opens with: a note on where the cycle starts
+// in each era, AD `thisYear` in decimal, and its name in the era `ganji`
+// holds (AD, at opening).
+[[nodiscard]] std::array<std::string, 3> OpeningLines(const TGanji &ganji, std::int32_t thisYear);
+
 // The index in decimal, then the name.
 using AnswerLines = std::array<std::string, 2>;
 

@@ -77,6 +77,15 @@ const NumberRow NumberRows[] = {
 INSTANTIATE_TEST_SUITE_P(Answer, StrToIntDefTest, testing::ValuesIn(NumberRows),
                          [](const auto &info) { return std::string(info.param.label); });
 
+TEST(OpeningLines, AreTheNoteThisYearAndItsName)
+{
+    const std::array<std::string, 3> lines = OpeningLines(TGanji{}, 2026);
+    EXPECT_EQ(lines[0], "AD1년~ 신유(57)년부터 시작하고, BC1년 경신년(56)부터 시작함 ");
+    EXPECT_EQ(lines[1], "2026");
+    EXPECT_EQ(lines[2], "병오");
+    EXPECT_EQ(OpeningLines(TGanji{}, 1924)[2], "갑자");
+}
+
 TEST(YearLines, AnswersTheYearInTheChosenEraAndKeepsIt)
 {
     TGanji ganji;

@@ -11,6 +11,8 @@
 #include <QTextDocument>
 #include <QWindow>
 
+#include <string>
+
 TGanji Ganji;
 TForm1 *Form1 = nullptr;
 
@@ -56,17 +58,12 @@ TForm1::TForm1(QWidget *parent) : QWidget(parent)
 void TForm1::FormCreate(QObject * /*Sender*/)
 {
     Memo1->clear();
-    AddLine(QStringLiteral("AD1년~ 신유(57)년부터 시작하고, BC1년 경신년(56)부터 시작함 "));
-
     const QDate now = QDate::currentDate();
-    const int year = now.year();
     L1->setText(DateToStr(now));
     L1->adjustSize();
-    Edit1->setText(QString::number(year));
-    AddLine(QString::number(year));
-
-    const int index = Ganji.YearIndex(year);
-    AddLine(QString::fromStdString(Ganji.IndexName(index)));
+    Edit1->setText(QString::number(now.year()));
+    for (const std::string &line : OpeningLines(Ganji, now.year()))
+        AddLine(QString::fromStdString(line));
 }
 
 void TForm1::B1Click(QObject * /*Sender*/)
