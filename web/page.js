@@ -19,9 +19,9 @@
     if (!failure.open) failure.showModal();
   };
   $('failure-close').addEventListener('click', () => failure.close());
-  const guarded = (steps) => async () => {
+  const guarded = (steps) => () => {
     try {
-      await steps();
+      steps();
     } catch (error) {
       show(error);
     }
@@ -35,11 +35,14 @@
     memo.scrollTop = memo.scrollHeight;
   };
 
-  const calculator = (async () => {
-    const bytes = Uint8Array.from(atob('@WASM@'), (c) => c.charCodeAt(0));
-    // The calculator calls out only to give up (out of memory), which is a
-    // failure like any other.
-    const module = await WebAssembly.compile(bytes);
+  // The calculator is a few kilobytes, compiled at once, so that the opening
+  // lines are in the window when it is first drawn.
+  let calculator;
+  const load = () => {
+    const text = atob('@WASM@');
+    const module = new WebAssembly.Module(Uint8Array.from(text, (c) => c.charCodeAt(0)));
+    // It calls out only to give up (out of memory), which is a failure like
+    // any other.
     const imports = {};
     for (const { module: from, name } of WebAssembly.Module.imports(module)) {
       imports[from] ??= {};
@@ -47,15 +50,15 @@
         throw new Error(`${from}.${name}`);
       };
     }
-    const { exports } = await WebAssembly.instantiate(module, imports);
+    const { exports } = new WebAssembly.Instance(module, imports);
     exports._initialize?.();
     return exports;
-  })();
+  };
 
   const utf8 = new TextDecoder();
   // The lines an answer function wrote, after `text` (if any) was handed over.
-  const answer = async (call, text = '') => {
-    const wasm = await calculator;
+  const answer = (call, text = '') => {
+    const wasm = (calculator ??= load());
     const room = wasm.input(text.length);
     const units = new Uint16Array(wasm.memory.buffer, room, text.length);
     for (let i = 0; i < text.length; ++i) units[i] = text.charCodeAt(i);
@@ -65,26 +68,26 @@
 
   const thisYear = () => new Date().getFullYear();
 
-  guarded(async () => {
+  guarded(() => {
     const now = new Date();
+    const lines = answer((wasm) => wasm.opening(now.getFullYear()));
+    memo.value = '';
+    addLines(lines);
+    $('Edit1').value = String(now.getFullYear());
     $('L1').textContent = now.toLocaleDateString(navigator.languages, {
       year: 'numeric',
       month: 'numeric',
       day: 'numeric',
     });
-    $('Edit1').value = String(now.getFullYear());
-    const lines = await answer((wasm) => wasm.opening(now.getFullYear()));
-    memo.value = '';
-    addLines(lines);
   })();
 
   $('B1').addEventListener(
     'click',
-    guarded(async () => addLines(await answer((wasm) => wasm.year($('RBBC').checked), $('Edit1').value)))
+    guarded(() => addLines(answer((wasm) => wasm.year($('RBBC').checked), $('Edit1').value)))
   );
   $('Button1').addEventListener(
     'click',
-    guarded(async () => addLines(await answer((wasm) => wasm.yearsAgo(thisYear()), $('Edit2').value)))
+    guarded(() => addLines(answer((wasm) => wasm.yearsAgo(thisYear()), $('Edit2').value)))
   );
 
   // After the first visit the page opens and answers without the network.
