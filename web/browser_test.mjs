@@ -238,6 +238,30 @@ const clickAdds = async (page, button) => {
   await page.close();
 }
 
+// Megabytes in a field: the calculator's memory grows to take them.
+{
+  const page = await open();
+  const answers = await page.evaluate(() => {
+    const memo = document.getElementById('Memo1');
+    const answer = (field, button, text) => {
+      document.getElementById(field).value = text;
+      const n = memo.value.length;
+      document.getElementById(button).click();
+      return memo.value.slice(n + 1).split('\n');
+    };
+    return [
+      answer('Edit1', 'B1', `${' '.repeat(12 << 20)}1924 `),
+      answer('Edit2', 'Button1', '9'.repeat(24 << 20)),
+      answer('Edit1', 'B1', '1984'),
+    ];
+  });
+  same('megabytes of blanks around a year', answers[0], ['60', '갑자']);
+  same('megabytes of digits are no number', answers[1], expected(false, thisYear));
+  same('and the page carries on', answers[2], ['0', '갑자']);
+  same('no failure shown', await page.$eval('#failure', (dialog) => dialog.open), false);
+  await page.close();
+}
+
 // Undo in the transcript takes back the person's typing, never the
 // program's lines: neither the opening ones nor a click's.
 for (const clicked of [false, true]) {
