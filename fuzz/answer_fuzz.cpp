@@ -2,25 +2,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // libFuzzer target: any bytes, read as UTF-8, as the text of either field,
-// through the functions the buttons answer with: YearLines for the year field
-// under AD and under BC (B1) and YearsAgoLines for the years-back field
-// (Button1).  The number parsing (StrToIntDef) and each answer's two lines are
-// checked against rules that do not share the code under test: a parser
-// written out here, and the cycle's reference oracle.
+// through the functions that the window's buttons and the web page answer
+// with: YearLines for the year field under AD and under BC (B1) and
+// YearsAgoLines for the years-back field (Button1).  The number parsing
+// (StrToIntDef) and each answer's two lines are checked against rules that do
+// not share the code under test: a parser written out here on Qt's idea of a
+// blank, and the cycle's reference oracle.
 
-#include "Unit1.h"
+#include "answer.h"
 #include "ganji.h"
 #include "reference.h"
-#include "vcl.h"
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
+#include <QStringView>
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -73,9 +76,9 @@ QString FromUtf8(std::string_view text)
 }
 
 // The two lines a click writes, and what they must say about the year.
-void CheckAnswer(const QStringList &lines, bool bc, std::int64_t year, const QString &text)
+void CheckAnswer(const AnswerLines &utf8Lines, bool bc, std::int64_t year, const QString &text)
 {
-    Require(lines.size() == 2, "an answer is two lines", text);
+    const QStringList lines = {FromUtf8(utf8Lines[0]), FromUtf8(utf8Lines[1])};
     const QString &indexLine = lines[0];
     const QString &nameLine = lines[1];
 
@@ -101,10 +104,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const QString text =
         QString::fromUtf8(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    const std::u16string_view utf16(QStringView(text).utf16(),
+                                    static_cast<std::size_t>(text.size()));
 
     // Two defaults tell "no number" from a number that equals the default.
-    const int withOne = StrToIntDef(text, 1);
-    const int withTwo = StrToIntDef(text, 2);
+    const int withOne = StrToIntDef(utf16, 1);
+    const int withTwo = StrToIntDef(utf16, 2);
     const std::optional<std::int64_t> expected = ExpectedNumber(text);
     if (expected) {
         Require(withOne == *expected && withTwo == *expected, "a number reads as its value", text);
@@ -117,7 +122,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (const bool bc : {false, true}) {
         TGanji ganji;
         ganji.SetBC(!bc);
-        const QStringList lines = YearLines(ganji, bc, text);
+        const AnswerLines lines = YearLines(ganji, bc, utf16);
         Require(ganji.BC == bc, "the calculator is left in the chosen era", text);
         CheckAnswer(lines, bc, number, text);
     }
@@ -125,7 +130,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // Button1: the years-back field, from this year.
     TGanji ganji;
     const int thisYear = QDate::currentDate().year();
-    const QStringList lines = YearsAgoLines(ganji, thisYear, text);
+    const AnswerLines lines = YearsAgoLines(ganji, thisYear, utf16);
     const std::int64_t target = std::int64_t{thisYear} - number; // astronomical
     const bool bc = target <= 0;
     Require(ganji.BC == bc, "the calculator is left in the target year's era", text);

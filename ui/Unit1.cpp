@@ -11,6 +11,8 @@
 #include <QTextDocument>
 #include <QWindow>
 
+#include <string>
+
 TGanji Ganji;
 TForm1 *Form1 = nullptr;
 
@@ -18,11 +20,6 @@ namespace {
 
 // The outer size of the window, frame included.
 constexpr QSize OuterSize(493, 600);
-
-QStringList AnswerLines(int index)
-{
-    return {QString::number(index), QString::fromStdString(TGanji::IndexName(index))};
-}
 
 } // namespace
 
@@ -36,17 +33,6 @@ QFont WindowFont()
                       QStringLiteral("NanumGothic"), QStringLiteral("Noto Sans CJK KR")});
     font.setPixelSize(12);
     return font;
-}
-
-QStringList YearLines(TGanji &ganji, bool bc, QStringView yearText)
-{
-    ganji.SetBC(bc);
-    return AnswerLines(ganji.YearIndex(StrToIntDef(yearText, 0)));
-}
-
-QStringList YearsAgoLines(TGanji &ganji, int thisYear, QStringView countText)
-{
-    return AnswerLines(ganji.YearsAgoIndex(thisYear, StrToIntDef(countText, 0)));
 }
 
 TForm1::TForm1(QWidget *parent) : QWidget(parent)
@@ -72,29 +58,27 @@ TForm1::TForm1(QWidget *parent) : QWidget(parent)
 void TForm1::FormCreate(QObject * /*Sender*/)
 {
     Memo1->clear();
-    AddLine(QStringLiteral("AD1년~ 신유(57)년부터 시작하고, BC1년 경신년(56)부터 시작함 "));
-
     const QDate now = QDate::currentDate();
-    const int year = now.year();
     L1->setText(DateToStr(now));
     L1->adjustSize();
-    Edit1->setText(QString::number(year));
-    AddLine(QString::number(year));
-
-    const int index = Ganji.YearIndex(year);
-    AddLine(QString::fromStdString(Ganji.IndexName(index)));
+    Edit1->setText(QString::number(now.year()));
+    for (const std::string &line : OpeningLines(Ganji, now.year()))
+        AddLine(QString::fromStdString(line));
 }
 
 void TForm1::B1Click(QObject * /*Sender*/)
 {
-    for (const QString &line : YearLines(Ganji, RBBC->isChecked(), Edit1->Text()))
+    const QString year = Edit1->Text();
+    for (const QString &line : ToStringList(YearLines(Ganji, RBBC->isChecked(), Utf16(year))))
         AddLine(line);
 }
 
 // The current year is read afresh on every click.
 void TForm1::Button1Click(QObject * /*Sender*/)
 {
-    for (const QString &line : YearsAgoLines(Ganji, QDate::currentDate().year(), Edit2->Text()))
+    const QString count = Edit2->Text();
+    for (const QString &line :
+         ToStringList(YearsAgoLines(Ganji, QDate::currentDate().year(), Utf16(count))))
         AddLine(line);
 }
 

@@ -11,8 +11,6 @@
 
 #include <QFont>
 #include <QMargins>
-#include <QStringList>
-#include <QStringView>
 #include <QWidget>
 
 class TForm1 : public QWidget, private Ui::TForm1
@@ -37,14 +35,6 @@ private:
 
     QMargins fittedFrame_;
 };
-
-// The two lines a click adds to the transcript, the index in decimal and then
-// the name: YearLines for the year field's text in the era `bc` (B1),
-// YearsAgoLines for the years-back field's text counted back from AD
-// `thisYear` (Button1).  A text that is no number counts as 0.  Either leaves
-// `ganji` in the era of the year it answered.
-[[nodiscard]] QStringList YearLines(TGanji &ganji, bool bc, QStringView yearText);
-[[nodiscard]] QStringList YearsAgoLines(TGanji &ganji, int thisYear, QStringView countText);
 
 // The window's face: 굴림 at 12 pixels, or the nearest Hangul face the system
 // has.

@@ -15,33 +15,15 @@
 #include <QTranslator>
 #include <QWidget>
 
-#include <cstdint>
 #include <cstdio>
 #include <stdexcept>
 
-int StrToIntDef(QStringView text, int def) noexcept
+QStringList ToStringList(const AnswerLines &lines)
 {
-    text = text.trimmed();
-    const bool negative = text.startsWith(u'-');
-    if (negative || text.startsWith(u'+'))
-        text = text.sliced(1);
-    if (text.isEmpty())
-        return def;
-
-    // The magnitude stops growing one past the largest the range can hold,
-    // so ten thousand digits cannot overflow it.
-    constexpr std::int64_t Limit = std::int64_t{1} << 31; // |INT32_MIN|
-    std::int64_t magnitude = 0;
-    for (const QChar c : text) {
-        if (c < u'0' || c > u'9')
-            return def;
-        magnitude = magnitude * 10 + (c.unicode() - u'0'); // [0, 10 * Limit + 9]
-        if (magnitude > Limit)
-            return def;
-    }
-    if (!negative && magnitude == Limit)
-        return def;
-    return static_cast<int>(negative ? -magnitude : magnitude);
+    QStringList list;
+    for (const std::string &line : lines)
+        list += QString::fromStdString(line);
+    return list;
 }
 
 QString WithFullYear(QStringView format)

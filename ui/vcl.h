@@ -2,18 +2,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The little of a component framework's vocabulary that the window and the
-// entry are written in, realised on Qt Widgets: reading numbers from text,
-// today's date as text, an edit field, the application object and the
-// display of a failure.
+// entry are written in, realised on Qt Widgets: today's date as text, an edit
+// field, the application object and the display of a failure; and the
+// passage of texts between Qt and the calculator's answer path.
 
 #pragma once
 
+#include "answer.h"
+
 #include <QLineEdit>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
+#include <cstddef>
 #include <exception>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 class QApplication;
@@ -22,11 +27,14 @@ class QLocale;
 class QTranslator;
 class QWidget;
 
-// `text` as a whole number: blanks around it, then an optional sign and ASCII
-// decimal digits within the 32-bit signed range.  Anything else, a value
-// beyond that range included, gives `def`.  Hexadecimal and non-ASCII digits
-// are not numbers.
-[[nodiscard]] int StrToIntDef(QStringView text, int def) noexcept;
+// A Qt text as the answer path takes it, without a copy: both are UTF-16.
+[[nodiscard]] inline std::u16string_view Utf16(QStringView text) noexcept
+{
+    return {text.utf16(), static_cast<std::size_t>(text.size())};
+}
+
+// The answer path's two lines as Qt texts.
+[[nodiscard]] QStringList ToStringList(const AnswerLines &lines);
 
 // `date` in the locale's short date format, with the year always in full.
 [[nodiscard]] QString DateToStr(const QDate &date);

@@ -1,0 +1,59 @@
+// SPDX-FileCopyrightText: 2026 The ganji developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// A static server for the built site on 127.0.0.1, as any static host would
+// serve it: gzip where the browser takes it, each file with its type.  For
+// the browser tests and the benchmark; the site itself has no server side.
+// serve(folder) resolves to { url, close(), offline(bool), requests }.
+
+import { readFileSync } from 'node:fs';
+import { createServer } from 'node:http';
+import { extname, join, normalize } from 'node:path';
+import { gzipSync } from 'node:zlib';
+
+const types = {
+  '.html': 'text/html; charset=utf-8',
+  '.js': 'text/javascript; charset=utf-8',
+  '.webmanifest': 'application/manifest+json',
+  '.svg': 'image/svg+xml',
+  '.png': 'image/png',
+};
+
+export function serve(folder, pages = {}) {
+  let down = false;
+  const requests = [];
+  const server = createServer((request, response) => {
+    const path = new URL(request.url, 'http://localhost').pathname;
+    requests.push(path);
+    if (down) {
+      request.socket.destroy();
+      return;
+    }
+    let body;
+    const file = path.endsWith('/') ? `${path}index.html` : path;
+    try {
+      body = pages[file] ?? readFileSync(join(folder, normalize(file).replace(/^(\.\.[/\\])+/, '')));
+    } catch {
+      response.writeHead(404).end();
+      return;
+    }
+    const headers = { 'Content-Type': types[extname(file)] ?? 'application/octet-stream', 'Cache-Control': 'no-cache' };
+    if (/\bgzip\b/.test(request.headers['accept-encoding'] ?? '')) {
+      body = gzipSync(body, { level: 9 });
+      headers['Content-Encoding'] = 'gzip';
+    }
+    response.writeHead(200, headers).end(body);
+  });
+  return new Promise((resolve) => {
+    server.listen(0, '127.0.0.1', () =>
+      resolve({
+        url: `http://127.0.0.1:${server.address().port}/`,
+        requests,
+        offline: (value) => {
+          down = value;
+        },
+        close: () => new Promise((done) => server.close(done)),
+      })
+    );
+  });
+}
