@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Run by CPack before (CPACK_PRE_BUILD_SCRIPTS) and after
-# (CPACK_POST_BUILD_SCRIPTS) it makes each Windows package.  CPack takes the
+# (CPACK_POST_BUILD_SCRIPTS) it makes each package: the Windows zip and
+# installer, and the web page's zip.  CPack takes the
 # staged files in the order the file system lists them, which differs from
 # one file system to another, and the same files would then make a different
 # zip and installer.  So the installer's uninstaller deletes them in the
