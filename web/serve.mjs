@@ -5,7 +5,11 @@
 // serve it: gzip where the browser takes it, each file with its type.  For
 // the browser tests and the benchmark; the site itself has no server side.
 // serve(folder) resolves to { url, close(), offline(bool), requests }.
+// Run as `node web/serve.mjs SITE [PORT]` (scripts/run --web), it serves SITE
+// on PORT (8000 by default) until stopped, and opens it in the desktop's
+// browser where there is a desktop.
 
+import { spawn } from 'node:child_process';
 import { readFileSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { extname, join, normalize } from 'node:path';
@@ -19,7 +23,7 @@ const types = {
   '.png': 'image/png',
 };
 
-export function serve(folder, pages = {}) {
+export function serve(folder, pages = {}, port = 0) {
   let down = false;
   const requests = [];
   const server = createServer((request, response) => {
@@ -45,7 +49,7 @@ export function serve(folder, pages = {}) {
     response.writeHead(200, headers).end(body);
   });
   return new Promise((resolve) => {
-    server.listen(0, '127.0.0.1', () =>
+    server.listen(port, '127.0.0.1', () =>
       resolve({
         url: `http://127.0.0.1:${server.address().port}/`,
         requests,
@@ -56,4 +60,13 @@ export function serve(folder, pages = {}) {
       })
     );
   });
+}
+
+if (import.meta.url === `file://${process.argv[1]}`) {
+  const [site, port = '8000'] = process.argv.slice(2);
+  const { url } = await serve(site, {}, Number(port));
+  console.log(`ganji: the page is at ${url} (Ctrl+C stops the server)`);
+  if (process.env.DISPLAY || process.env.WAYLAND_DISPLAY) {
+    spawn('xdg-open', [url], { stdio: 'ignore' }).on('error', () => {});
+  }
 }
