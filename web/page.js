@@ -85,11 +85,11 @@
 
   $('B1').addEventListener(
     'click',
-    guarded(() => addLines(answer((wasm) => wasm.year($('RBBC').checked), $('Edit1').value)))
+    guarded(() => addLines(answer((wasm) => wasm.year($('RBBC').checked), $('Edit1').value))),
   );
   $('Button1').addEventListener(
     'click',
-    guarded(() => addLines(answer((wasm) => wasm.yearsAgo(thisYear()), $('Edit2').value)))
+    guarded(() => addLines(answer((wasm) => wasm.yearsAgo(thisYear()), $('Edit2').value))),
   );
 
   // After the first visit the page opens and answers without the network.  A

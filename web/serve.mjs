@@ -37,7 +37,10 @@ export function serve(folder, pages = {}) {
       response.writeHead(404).end();
       return;
     }
-    const headers = { 'Content-Type': types[extname(file)] ?? 'application/octet-stream', 'Cache-Control': 'no-cache' };
+    const headers = {
+      'Content-Type': types[extname(file)] ?? 'application/octet-stream',
+      'Cache-Control': 'no-cache',
+    };
     if (/\bgzip\b/.test(request.headers['accept-encoding'] ?? '')) {
       body = gzipSync(body, { level: 9 });
       headers['Content-Encoding'] = 'gzip';
@@ -53,7 +56,7 @@ export function serve(folder, pages = {}) {
           down = value;
         },
         close: () => new Promise((done) => server.close(done)),
-      })
+      }),
     );
   });
 }
