@@ -51,8 +51,15 @@ const page = readFileSync(join(site, 'index.html'), 'utf8');
 const browser = await puppeteer.launch({
   executablePath,
   headless: true,
-  args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
-    '--disable-sync', '--no-first-run', '--accept-lang=ko-KR'],
+  args: [
+    '--no-sandbox',
+    '--disable-gpu',
+    '--disable-background-networking',
+    '--disable-component-update',
+    '--disable-sync',
+    '--no-first-run',
+    '--accept-lang=ko-KR',
+  ],
 });
 const plain = await serve(site);
 const shown = await browser.newPage();
@@ -109,7 +116,7 @@ console.log(`fetched to show the window: ${fetchedFiles.join(', ')}: ${kb(fetche
 
 const conditionsList = [
   ['Slow 4G (562.5 ms, 1.44 Mbit/s)', PredefinedNetworkConditions['Slow 4G']],
-  ['150 ms, 1.6 Mbit/s', { download: (1.6e6 / 8), upload: (750e3 / 8), latency: 150 }],
+  ['150 ms, 1.6 Mbit/s', { download: 1.6e6 / 8, upload: 750e3 / 8, latency: 150 }],
   ['unthrottled', null],
 ];
 for (const [name, conditions] of conditionsList) {
@@ -120,7 +127,9 @@ for (const [name, conditions] of conditionsList) {
   }
   const pageMs = median(times['/']);
   const floorMs = median(times['/floor.html']);
-  console.log(`${name}: page ${pageMs.toFixed(1)} ms, floor ${floorMs.toFixed(1)} ms, ratio ${(pageMs / floorMs).toFixed(2)} (medians of ${loads} interleaved loads)`);
+  console.log(
+    `${name}: page ${pageMs.toFixed(1)} ms, floor ${floorMs.toFixed(1)} ms, ratio ${(pageMs / floorMs).toFixed(2)} (medians of ${loads} interleaved loads)`,
+  );
 }
 
 // ---------------------------------------------------------------------------
@@ -130,14 +139,21 @@ for (const [name, conditions] of conditionsList) {
 for (const path of ['/', '/floor.html']) {
   const context = await browser.createBrowserContext();
   const tab = await context.newPage();
-  const { lhr } = await lighthouse(server.url + path.slice(1),
-    { logLevel: 'error', onlyCategories: ['performance', 'accessibility', 'best-practices'] }, undefined, tab);
+  const { lhr } = await lighthouse(
+    server.url + path.slice(1),
+    { logLevel: 'error', onlyCategories: ['performance', 'accessibility', 'best-practices'] },
+    undefined,
+    tab,
+  );
   const scores = Object.values(lhr.categories).map(({ id, score }) => `${id} ${Math.round(score * 100)}`);
-  console.log(`Lighthouse ${lhr.lighthouseVersion}, ${path === '/' ? 'page' : 'floor page'}: ${scores.join(', ')}`);
+  console.log(
+    `Lighthouse ${lhr.lighthouseVersion}, ${path === '/' ? 'page' : 'floor page'}: ${scores.join(', ')}`,
+  );
   for (const { auditRefs } of Object.values(lhr.categories)) {
     for (const { id, weight } of auditRefs) {
       const audit = lhr.audits[id];
-      if (weight > 0 && audit.score !== null && audit.score < 1) console.log(`  ${id}: ${audit.score} ${audit.displayValue ?? ''}`);
+      if (weight > 0 && audit.score !== null && audit.score < 1)
+        console.log(`  ${id}: ${audit.score} ${audit.displayValue ?? ''}`);
     }
   }
   await context.close();

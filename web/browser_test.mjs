@@ -53,7 +53,11 @@ const check = (what, ok, detail = '') => {
   if (!ok) failures.push(`${what}${detail ? `: ${detail}` : ''}`);
 };
 const same = (what, actual, wanted) =>
-  check(what, JSON.stringify(actual) === JSON.stringify(wanted), `got ${JSON.stringify(actual)}, want ${JSON.stringify(wanted)}`);
+  check(
+    what,
+    JSON.stringify(actual) === JSON.stringify(wanted),
+    `got ${JSON.stringify(actual)}, want ${JSON.stringify(wanted)}`,
+  );
 
 const server = await serve(site);
 const profile = mkdtempSync(join(tmpdir(), 'ganji-browser-'));
@@ -64,8 +68,16 @@ const browser = await puppeteer.launch({
   userDataDir: profile,
   args: firefox
     ? []
-    : ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
-       '--disable-sync', '--no-first-run', '--lang=ko-KR', '--accept-lang=ko-KR'],
+    : [
+        '--no-sandbox',
+        '--disable-gpu',
+        '--disable-background-networking',
+        '--disable-component-update',
+        '--disable-sync',
+        '--no-first-run',
+        '--lang=ko-KR',
+        '--accept-lang=ko-KR',
+      ],
   extraPrefsFirefox: { 'intl.accept_languages': 'ko-KR, ko' },
 });
 
@@ -81,7 +93,9 @@ const open = async (viewport = { width: 800, height: 700 }) => {
   page.on('requestfailed', (request) => {
     if (!offline) check('no failed request', false, `${request.url()} ${request.failure()?.errorText}`);
   });
-  page.on('response', (response) => check('no failed response', response.status() < 400, `${response.url()} ${response.status()}`));
+  page.on('response', (response) =>
+    check('no failed response', response.status() < 400, `${response.url()} ${response.status()}`),
+  );
   await page.goto(server.url);
   await page.waitForFunction(() => document.getElementById('Memo1').value.split('\n').length >= 3);
   return page;
@@ -96,7 +110,13 @@ const type = async (page, id, text) => {
 const clickAdds = async (page, button) => {
   const before = await lines(page);
   await page.click(`#${button}`);
-  await page.waitForFunction((n) => document.getElementById('Memo1').value.split('\n').length !== n, { timeout: 5000 }, before.length).catch(() => {});
+  await page
+    .waitForFunction(
+      (n) => document.getElementById('Memo1').value.split('\n').length !== n,
+      { timeout: 5000 },
+      before.length,
+    )
+    .catch(() => {});
   const after = await lines(page);
   same(`${button} keeps what was there`, after.slice(0, before.length), before);
   return after.slice(before.length);
@@ -113,20 +133,58 @@ const clickAdds = async (page, button) => {
   same('language', await page.$eval('html', (html) => html.lang), 'ko');
   same('focus at opening', await page.evaluate(() => document.activeElement.id), 'Memo1');
   const today = new Date();
-  same('date label', await page.$eval('#L1', (label) => label.textContent), `${today.getFullYear()}. ${today.getMonth() + 1}. ${today.getDate()}.`);
+  same(
+    'date label',
+    await page.$eval('#L1', (label) => label.textContent),
+    `${today.getFullYear()}. ${today.getMonth() + 1}. ${today.getDate()}.`,
+  );
   same('year field', await page.$eval('#Edit1', (field) => field.value), String(thisYear));
   same('years-back field', await page.$eval('#Edit2', (field) => field.value), '');
-  same('era at opening', await page.$$eval('input[type=radio]', (radios) => radios.map((radio) => [radio.id, radio.checked])), [['RBAD', true], ['RBBC', false]]);
+  same(
+    'era at opening',
+    await page.$$eval('input[type=radio]', (radios) => radios.map((radio) => [radio.id, radio.checked])),
+    [
+      ['RBAD', true],
+      ['RBBC', false],
+    ],
+  );
   same('opening lines', await lines(page), [note, String(thisYear), expected(false, thisYear)[1]]);
 
   // Every control is what the web calls it, named for a screen reader.
-  same('labels name their fields', await page.evaluate(() => [...document.querySelectorAll('input')].map((input) => [input.id, input.labels[0]?.textContent])),
-    [['Edit1', '년'], ['RBAD', 'AD'], ['RBBC', 'BC'], ['Edit2', '올해부터 몇년 전 계산']]);
-  same('buttons and transcript', await page.evaluate(() => ['B1', 'Button1', 'Memo1'].map((id) => {
-    const control = document.getElementById(id);
-    return [control.tagName, control.getAttribute('aria-label')];
-  })), [['BUTTON', '년도의 간지 계산'], ['BUTTON', '몇년 전의 간지 계산'], ['TEXTAREA', '계산 결과']]);
-  same('the radio buttons are one group', await page.$$eval('fieldset input[type=radio]', (radios) => new Set(radios.map((radio) => radio.name)).size), 1);
+  same(
+    'labels name their fields',
+    await page.evaluate(() =>
+      [...document.querySelectorAll('input')].map((input) => [input.id, input.labels[0]?.textContent]),
+    ),
+    [
+      ['Edit1', '년'],
+      ['RBAD', 'AD'],
+      ['RBBC', 'BC'],
+      ['Edit2', '올해부터 몇년 전 계산'],
+    ],
+  );
+  same(
+    'buttons and transcript',
+    await page.evaluate(() =>
+      ['B1', 'Button1', 'Memo1'].map((id) => {
+        const control = document.getElementById(id);
+        return [control.tagName, control.getAttribute('aria-label')];
+      }),
+    ),
+    [
+      ['BUTTON', '년도의 간지 계산'],
+      ['BUTTON', '몇년 전의 간지 계산'],
+      ['TEXTAREA', '계산 결과'],
+    ],
+  );
+  same(
+    'the radio buttons are one group',
+    await page.$$eval(
+      'fieldset input[type=radio]',
+      (radios) => new Set(radios.map((radio) => radio.name)).size,
+    ),
+    1,
+  );
 
   // The controls stand where the layout puts them, at the designed size.
   const box = async (id) => {
@@ -211,7 +269,10 @@ const clickAdds = async (page, button) => {
   await clickAdds(page, 'Button1');
   await page.click('#RBAD');
   await type(page, 'Edit1', '1');
-  same('B1 follows the radio buttons after Button1 went into BC', await clickAdds(page, 'B1'), ['57', '신유']);
+  same('B1 follows the radio buttons after Button1 went into BC', await clickAdds(page, 'B1'), [
+    '57',
+    '신유',
+  ]);
 
   // Wide: years of both eras across the cycle and the ends of the ranges,
   // each click two lines, none lost.
@@ -234,7 +295,11 @@ const clickAdds = async (page, button) => {
     }
     return out;
   }, years);
-  same('many years, both eras', written, [false, true].flatMap((bc) => years.map((year) => expected(bc, year))));
+  same(
+    'many years, both eras',
+    written,
+    [false, true].flatMap((bc) => years.map((year) => expected(bc, year))),
+  );
   await page.close();
 }
 
@@ -274,13 +339,21 @@ for (const clicked of [false, true]) {
   await page.focus('#Memo1');
   await page.$eval('#Memo1', (memo) => memo.setSelectionRange(memo.value.length, memo.value.length));
   await page.keyboard.type('memo');
-  same(`typing in the transcript (${clicked ? 'after a click' : 'at opening'})`, (await lines(page)).at(-1), `${written.at(-1)}memo`);
+  same(
+    `typing in the transcript (${clicked ? 'after a click' : 'at opening'})`,
+    (await lines(page)).at(-1),
+    `${written.at(-1)}memo`,
+  );
   for (let i = 0; i < 2 * written.length + 8; ++i) {
     await page.keyboard.down('Control');
     await page.keyboard.press('z');
     await page.keyboard.up('Control');
   }
-  same(`undo keeps the program's lines (${clicked ? 'after a click' : 'at opening'})`, await lines(page), written);
+  same(
+    `undo keeps the program's lines (${clicked ? 'after a click' : 'at opening'})`,
+    await lines(page),
+    written,
+  );
   await page.close();
 }
 
@@ -315,7 +388,10 @@ for (const clicked of [false, true]) {
       const rect = control.getBoundingClientRect();
       return rect.left < 0 || rect.top < 0 || rect.right > innerWidth || rect.bottom > innerHeight;
     });
-    return { sideways: document.documentElement.scrollWidth > innerWidth, outside: outside.map((c) => c.id || c.tagName) };
+    return {
+      sideways: document.documentElement.scrollWidth > innerWidth,
+      outside: outside.map((c) => c.id || c.tagName),
+    };
   });
   same('the window fits a phone', fit, { sideways: false, outside: [] });
   await page.close();
@@ -327,7 +403,9 @@ for (const clicked of [false, true]) {
   const axe = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
   await page.evaluate(axe);
   const violations = await page.evaluate(async () =>
-    (await window.axe.run(document)).violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`)
+    (await window.axe.run(document)).violations.map(
+      (v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`,
+    ),
   );
   same('axe-core violations', violations, []);
   await page.close();
@@ -361,7 +439,10 @@ for (const clicked of [false, true]) {
 
 // Pictures of the page, to look at: desktop and phone, light and dark.
 if (shots && !firefox) {
-  for (const [name, viewport] of [['desktop', { width: 800, height: 700 }], ['phone', { width: 360, height: 640, isMobile: true, hasTouch: true, deviceScaleFactor: 2 }]]) {
+  for (const [name, viewport] of [
+    ['desktop', { width: 800, height: 700 }],
+    ['phone', { width: 360, height: 640, isMobile: true, hasTouch: true, deviceScaleFactor: 2 }],
+  ]) {
     for (const scheme of ['light', 'dark']) {
       const page = await open(viewport);
       await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: scheme }]);

@@ -85,14 +85,16 @@
 
   $('B1').addEventListener(
     'click',
-    guarded(() => addLines(answer((wasm) => wasm.year($('RBBC').checked), $('Edit1').value)))
+    guarded(() => addLines(answer((wasm) => wasm.year($('RBBC').checked), $('Edit1').value))),
   );
   $('Button1').addEventListener(
     'click',
-    guarded(() => addLines(answer((wasm) => wasm.yearsAgo(thisYear()), $('Edit2').value)))
+    guarded(() => addLines(answer((wasm) => wasm.yearsAgo(thisYear()), $('Edit2').value))),
   );
 
-  // After the first visit the page opens and answers without the network.
+  // After the first visit the page opens and answers without the network.  A
+  // page opened from a file, or over plain HTTP from another host, has no
+  // worker and works all the same while online.
   if ('serviceWorker' in navigator) {
     addEventListener('load', () => navigator.serviceWorker.register('sw.js').catch(() => {}));
   }

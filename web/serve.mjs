@@ -41,7 +41,10 @@ export function serve(folder, pages = {}, port = 0) {
       response.writeHead(404).end();
       return;
     }
-    const headers = { 'Content-Type': types[extname(file)] ?? 'application/octet-stream', 'Cache-Control': 'no-cache' };
+    const headers = {
+      'Content-Type': types[extname(file)] ?? 'application/octet-stream',
+      'Cache-Control': 'no-cache',
+    };
     if (/\bgzip\b/.test(request.headers['accept-encoding'] ?? '')) {
       body = gzipSync(body, { level: 9 });
       headers['Content-Encoding'] = 'gzip';
@@ -57,7 +60,7 @@ export function serve(folder, pages = {}, port = 0) {
           down = value;
         },
         close: () => new Promise((done) => server.close(done)),
-      })
+      }),
     );
   });
 }

@@ -66,7 +66,7 @@ const manifest = `${JSON.stringify(
     icons,
   },
   null,
-  2
+  2,
 )}\n`;
 
 mkdirSync(site, { recursive: true });
@@ -82,6 +82,6 @@ writeFileSync(
   join(site, 'sw.js'),
   fill(source('sw.js'), {
     VERSION: `ganji-${version.digest('hex').slice(0, 16)}`,
-    FILES: files.map((file) => `'${file}'`).join(', '),
-  })
+    FILES: files.join(' '),
+  }),
 );

@@ -6,24 +6,31 @@
 // contents: a changed site is a new worker, which fetches the new files and
 // drops the old ones.
 const version = '@VERSION@';
-const files = ['./', @FILES@];
+const files = ['./', ...'@FILES@'.split(' ')];
 
 self.addEventListener('install', (event) => {
-  event.waitUntil(caches.open(version).then((cache) => cache.addAll(files)).then(() => self.skipWaiting()));
+  event.waitUntil(
+    caches
+      .open(version)
+      .then((cache) => cache.addAll(files))
+      .then(() => self.skipWaiting()),
+  );
 });
 
 self.addEventListener('activate', (event) => {
   event.waitUntil(
     caches
       .keys()
-      .then((names) => Promise.all(names.filter((name) => name !== version).map((name) => caches.delete(name))))
-      .then(() => self.clients.claim())
+      .then((names) =>
+        Promise.all(names.filter((name) => name !== version).map((name) => caches.delete(name))),
+      )
+      .then(() => self.clients.claim()),
   );
 });
 
 self.addEventListener('fetch', (event) => {
   if (event.request.method !== 'GET') return;
   event.respondWith(
-    caches.match(event.request, { ignoreSearch: true }).then((kept) => kept ?? fetch(event.request))
+    caches.match(event.request, { ignoreSearch: true }).then((kept) => kept ?? fetch(event.request)),
   );
 });
