@@ -16,7 +16,7 @@ import { readdirSync, readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { join } from 'node:path';
 import { gzipSync } from 'node:zlib';
-import { serve } from '../web/serve.mjs';
+import { chromiumArgs, serve } from '../web/serve.mjs';
 
 const [executablePath, site, loadsArgument = '21'] = process.argv.slice(2);
 const loads = Number(loadsArgument);
@@ -51,15 +51,7 @@ const page = readFileSync(join(site, 'index.html'), 'utf8');
 const browser = await puppeteer.launch({
   executablePath,
   headless: true,
-  args: [
-    '--no-sandbox',
-    '--disable-gpu',
-    '--disable-background-networking',
-    '--disable-component-update',
-    '--disable-sync',
-    '--no-first-run',
-    '--accept-lang=ko-KR',
-  ],
+  args: chromiumArgs,
 });
 const plain = await serve(site);
 const shown = await browser.newPage();

@@ -16,7 +16,7 @@ import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import puppeteer from 'puppeteer-core';
-import { serve } from './serve.mjs';
+import { chromiumArgs, serve } from './serve.mjs';
 
 const [executablePath, site, shots] = process.argv.slice(2);
 const firefox = /firefox/.test(executablePath);
@@ -66,18 +66,7 @@ const browser = await puppeteer.launch({
   browser: firefox ? 'firefox' : 'chrome',
   headless: true,
   userDataDir: profile,
-  args: firefox
-    ? []
-    : [
-        '--no-sandbox',
-        '--disable-gpu',
-        '--disable-background-networking',
-        '--disable-component-update',
-        '--disable-sync',
-        '--no-first-run',
-        '--lang=ko-KR',
-        '--accept-lang=ko-KR',
-      ],
+  args: firefox ? [] : chromiumArgs,
   extraPrefsFirefox: { 'intl.accept_languages': 'ko-KR, ko' },
 });
 

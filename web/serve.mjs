@@ -23,6 +23,19 @@ const types = {
   '.png': 'image/png',
 };
 
+// Headless Chromium as the tests and the benchmark start it, in Korean: no
+// sandbox (they run as root), and none of its own traffic to Google's hosts.
+export const chromiumArgs = [
+  '--no-sandbox',
+  '--disable-gpu',
+  '--disable-background-networking',
+  '--disable-component-update',
+  '--disable-sync',
+  '--no-first-run',
+  '--lang=ko-KR',
+  '--accept-lang=ko-KR',
+];
+
 export function serve(folder, pages = {}, port = 0) {
   let down = false;
   const requests = [];
