@@ -11,10 +11,11 @@
 // expected lines come from the cycle's worked examples and from an oracle
 // that shares nothing with the calculator (count from AD 4, which was 갑자).
 
-import { readFileSync, mkdtempSync, rmSync } from 'node:fs';
+import { mkdtempSync, readdirSync, readFileSync, rmSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
+import { gzipSync } from 'node:zlib';
 import puppeteer from 'puppeteer-core';
 import { chromiumArgs, serve } from './serve.mjs';
 
@@ -72,9 +73,11 @@ const browser = await puppeteer.launch({
 
 // A page of the site; what goes wrong in it is a failure of the test.
 let offline = false;
-const open = async (viewport = { width: 800, height: 700 }) => {
+// `before`, with `args`, runs in the page before its own script.
+const open = async (viewport = { width: 800, height: 700 }, before = undefined, ...args) => {
   const page = await browser.newPage();
   await page.setViewport(viewport);
+  if (before) await page.evaluateOnNewDocument(before, ...args);
   page.on('pageerror', (error) => check('no page error', false, error.message));
   page.on('console', (message) => {
     if (message.type() === 'error') check('no console error', false, message.text());
@@ -86,7 +89,12 @@ const open = async (viewport = { width: 800, height: 700 }) => {
     check('no failed response', response.status() < 400, `${response.url()} ${response.status()}`),
   );
   await page.goto(server.url);
-  await page.waitForFunction(() => document.getElementById('Memo1').value.split('\n').length >= 3);
+  // The opening lines, then the date, which follows once the window is drawn;
+  // or a failure.
+  await page.waitForFunction(() => {
+    const $ = (id) => document.getElementById(id);
+    return ($('Memo1').value.split('\n').length >= 3 && $('L1').textContent !== '') || $('failure').open;
+  });
   return page;
 };
 const lines = (page) => page.$eval('#Memo1', (memo) => memo.value.split('\n'));
@@ -424,6 +432,128 @@ for (const clicked of [false, true]) {
   server.offline(false);
   offline = false;
   await page.close();
+}
+
+// Nothing fails at opening.  A language tag the browser's Intl rejects
+// (WebKitGTK's "C" for the C locale) is passed over for the next; with no
+// good one left, the date is in the browser's default form, the year in full.
+for (const languages of [['C', 'en_US', 'ko-KR'], ['C'], []]) {
+  const page = await open(
+    undefined,
+    (tags) => Object.defineProperty(navigator, 'languages', { get: () => tags }),
+    languages,
+  );
+  const what = `opening with languages ${JSON.stringify(languages)}`;
+  same(`${what}: no failure`, await page.$eval('#failure', (dialog) => dialog.open), false);
+  same(`${what}: the lines`, (await lines(page)).length, 3);
+  const date = await page.$eval('#L1', (label) => label.textContent);
+  const today = new Date();
+  check(`${what}: the date, the year in full`, date.includes(String(today.getFullYear())), date);
+  const korean = `${today.getFullYear()}. ${today.getMonth() + 1}. ${today.getDate()}.`;
+  if (languages.includes('ko-KR')) same(`${what}: the good tag's form`, date, korean);
+  await page.close();
+}
+
+// Without WebAssembly (iPhone's Lockdown Mode): the window is drawn, and the
+// person reads why in Korean, once; the buttons are off.
+{
+  const page = await open(undefined, () => delete globalThis.WebAssembly);
+  same('without WebAssembly: the failure shows', await page.$eval('#failure', (dialog) => dialog.open), true);
+  const text = await page.$eval('#failure-text', (p) => p.textContent);
+  check('without WebAssembly: it says why, in Korean', /계산할 수 없습니다.*WebAssembly/.test(text), text);
+  check('without WebAssembly: no script error text', !/Error|undefined/.test(text), text);
+  same('without WebAssembly: the year field', await page.$eval('#Edit1', (field) => field.value), String(thisYear));
+  same(
+    'without WebAssembly: the window',
+    await page.$eval('#TForm1', (w) => [w.offsetWidth, w.offsetHeight]),
+    [493, 600],
+  );
+  await page.click('#failure-close');
+  same(
+    'without WebAssembly: the buttons are off',
+    await page.$$eval('#B1, #Button1', (buttons) => buttons.map((button) => button.disabled)),
+    [true, true],
+  );
+  await page.$eval('#B1', (button) => button.click());
+  same('without WebAssembly: shown once', await page.$eval('#failure', (dialog) => dialog.open), false);
+  same('without WebAssembly: no lines', await lines(page), ['']);
+  await page.close();
+}
+
+// Without JavaScript the window is drawn and one line says what it needs.
+if (!firefox) {
+  const page = await browser.newPage();
+  await page.setJavaScriptEnabled(false);
+  await page.setViewport({ width: 800, height: 700 });
+  await page.goto(server.url);
+  const shown = await page.evaluate(() => {
+    const line = document.querySelector('noscript p');
+    return [line?.textContent, line?.offsetHeight > 0, document.getElementById('TForm1').offsetHeight];
+  });
+  same('without JavaScript', shown, ['이 페이지는 JavaScript를 켜야 계산할 수 있습니다.', true, 600]);
+  await page.close();
+}
+
+// At home on a home screen: the program's name, not the window's caption;
+// icons for Android, maskable ones within their safe circle, and an opaque
+// one for iOS; the bar's colour in light and dark.  And the site is small.
+{
+  const page = await open();
+  const manifestUrl = await page.$eval('link[rel=manifest]', (link) => link.href);
+  const home = await page.evaluate(async (manifest) => {
+    // Every pixel of an icon, as [red, green, blue, alpha] rows.
+    const pixels = async (src) => {
+      const image = new Image();
+      image.src = src;
+      await image.decode();
+      const canvas = document.createElement('canvas');
+      canvas.width = image.naturalWidth;
+      canvas.height = image.naturalHeight;
+      const context = canvas.getContext('2d');
+      context.drawImage(image, 0, 0);
+      const { data } = context.getImageData(0, 0, canvas.width, canvas.height);
+      return { size: [canvas.width, canvas.height], data };
+    };
+    const icons = [];
+    for (const { src, sizes, purpose = 'any' } of manifest.icons) {
+      if (sizes === 'any') continue;
+      const { size, data } = await pixels(src);
+      // How far from the centre, as a share of the side, a pixel unlike the
+      // corner's lies: a mask may cut anything beyond 40 %.
+      let reach = 0;
+      const w = size[0];
+      for (let i = 0; i < data.length; i += 4) {
+        if ([0, 1, 2, 3].every((c) => Math.abs(data[i + c] - data[c]) <= 8)) continue;
+        const x = (i / 4) % w;
+        const y = Math.floor(i / 4 / w);
+        reach = Math.max(reach, Math.hypot(x + 0.5 - w / 2, y + 0.5 - w / 2) / w);
+      }
+      icons.push([purpose, sizes, size.join('x'), purpose === 'maskable' ? reach < 0.4 : true]);
+    }
+    const apple = await pixels(document.querySelector('link[rel=apple-touch-icon]').href);
+    return {
+      names: [manifest.name, manifest.short_name, document.title],
+      appleTitle: document.querySelector('meta[name=apple-mobile-web-app-title]').content,
+      icons,
+      apple: [apple.size.join('x'), apple.data.every((v, i) => i % 4 !== 3 || v === 255)],
+      themes: [...document.querySelectorAll('meta[name=theme-color]')].map((m) => m.media),
+    };
+  }, await (await fetch(manifestUrl)).json());
+  same('names: the manifest\'s two, and the title', home.names, ['간지 계산기', '간지 계산기', '도']);
+  same('home screen name on iOS', home.appleTitle, '간지 계산기');
+  same('icons: size, and maskable within the safe circle', home.icons, [
+    ['any', '192x192', '192x192', true],
+    ['any', '512x512', '512x512', true],
+    ['maskable', '512x512', '512x512', true],
+  ]);
+  same('the iOS icon: 180 pixels, opaque', home.apple, ['180x180', true]);
+  same('theme colours', home.themes, ['(prefers-color-scheme: light)', '(prefers-color-scheme: dark)']);
+  await page.close();
+  const bytes = readdirSync(site).map((file) => readFileSync(join(site, file)));
+  const total = bytes.reduce((sum, file) => sum + file.length, 0);
+  check('the site is at most 100 KB', total <= 100 * 1024, `${total} bytes`);
+  const index = gzipSync(readFileSync(join(site, 'index.html')), { level: 9 }).length;
+  check('index.html is at most 7 KB with gzip -9', index <= 7 * 1024, `${index} bytes`);
 }
 
 // Pictures of the page, to look at: desktop and phone, light and dark.

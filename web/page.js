@@ -3,8 +3,8 @@
 
 // The window's behaviour on the page.  Every answer, the opening lines
 // included, comes from the calculator compiled to WebAssembly, which site.mjs
-// puts into this script in base64 so that the page needs no second request
-// before its first lines.  Nothing is reckoned here: the page reads the
+// puts into this script so that the page needs no second request before its
+// first lines.  Nothing is reckoned here: the page reads the
 // fields, hands their text over as it is, and writes the lines it gets back.
 'use strict';
 {
@@ -35,14 +35,13 @@
     memo.scrollTop = memo.scrollHeight;
   };
 
-  // The calculator is a few kilobytes, compiled at once, so that the opening
-  // lines are in the window when it is first drawn.
-  let calculator;
+  // The calculator is a few kilobytes, in this script as one character for
+  // each byte, taken one higher (site.mjs says why), compiled at once so that
+  // the opening lines are in the window when it is first drawn.
   const load = () => {
-    const text = atob('@WASM@');
-    const module = new WebAssembly.Module(Uint8Array.from(text, (c) => c.charCodeAt(0)));
+    const module = new WebAssembly.Module(Uint8Array.from('@WASM@', (c) => c.charCodeAt(0) - 1));
     // It calls out to say that its memory grew, which needs nothing done, and
-    // to give up (out of memory), which is a failure like any other.
+    // to give up, which is a failure like any other.
     const imports = {};
     for (const { module: from, name } of WebAssembly.Module.imports(module)) {
       imports[from] ??= {};
@@ -57,32 +56,63 @@
     return exports;
   };
 
+  // The lines an answer function wrote, after `text` (if any) was handed
+  // over.  The calculator has no room for a text, or for its lines, only
+  // when its memory can grow no more.
   const utf8 = new TextDecoder();
-  // The lines an answer function wrote, after `text` (if any) was handed over.
+  let calculator;
   const answer = (call, text = '') => {
-    const wasm = (calculator ??= load());
-    const room = wasm.input(text.length);
-    const units = new Uint16Array(wasm.memory.buffer, room, text.length);
+    const room = calculator.input(text.length);
+    if (!room) throw new Error('out of memory');
+    const units = new Uint16Array(calculator.memory.buffer, room, text.length);
     for (let i = 0; i < text.length; ++i) units[i] = text.charCodeAt(i);
-    const size = call(wasm);
-    return utf8.decode(new Uint8Array(wasm.memory.buffer, wasm.output(), size));
+    const size = call(calculator);
+    if (!size) throw new Error('out of memory');
+    return utf8.decode(new Uint8Array(calculator.memory.buffer, calculator.output(), size));
   };
 
+  const now = new Date();
+  memo.value = '';
+  $('L1').textContent = '';
+  $('Edit1').value = String(now.getFullYear());
+  try {
+    calculator = load();
+  } catch (error) {
+    // Without WebAssembly (iPhone's Lockdown Mode turns it off, and so do
+    // some managed browsers), or with one that cannot run this module,
+    // nothing can be reckoned here: the person reads why, once, and the two
+    // buttons are off.
+    $('B1').disabled = $('Button1').disabled = true;
+    const why =
+      typeof WebAssembly === 'object'
+        ? `계산기(WebAssembly)를 실행하지 못합니다: ${error.message}`
+        : 'WebAssembly가 꺼져 있습니다(iPhone의 차단 모드, 관리되는 브라우저 등).';
+    show(new Error(`이 브라우저에서는 계산할 수 없습니다. ${why}`));
+  }
+  if (calculator) guarded(() => addLines(answer((wasm) => wasm.opening(now.getFullYear()))))();
+
+  // The date in the browser's language, with the year in full.  A language
+  // tag the browser's own Intl rejects (WebKitGTK reports the C locale as
+  // "C") is left out, and with none left the browser's default stands.  The
+  // first date formatting loads the language's data, which takes a phone
+  // tens of milliseconds: it waits until the window has been drawn.
+  const tags = (navigator.languages ?? []).filter((tag) => {
+    try {
+      return Intl.getCanonicalLocales(tag).length > 0;
+    } catch {
+      return false;
+    }
+  });
+  const form = { year: 'numeric', month: 'numeric', day: 'numeric' };
+  requestAnimationFrame(() =>
+    setTimeout(
+      guarded(() => {
+        $('L1').textContent = now.toLocaleDateString(tags, form);
+      }),
+    ),
+  );
+
   const thisYear = () => new Date().getFullYear();
-
-  guarded(() => {
-    const now = new Date();
-    const lines = answer((wasm) => wasm.opening(now.getFullYear()));
-    memo.value = '';
-    addLines(lines);
-    $('Edit1').value = String(now.getFullYear());
-    $('L1').textContent = now.toLocaleDateString(navigator.languages, {
-      year: 'numeric',
-      month: 'numeric',
-      day: 'numeric',
-    });
-  })();
-
   $('B1').addEventListener(
     'click',
     guarded(() => addLines(answer((wasm) => wasm.year($('RBBC').checked), $('Edit1').value))),

@@ -19,16 +19,21 @@
   <xsl:key name="buddy" match="widget[@class = 'QLabel']" use="property[@name = 'buddy']/cstring"/>
 
   <xsl:template match="/ui">
-    <xsl:text disable-output-escaping="yes">&lt;!DOCTYPE html&gt;&#10;</xsl:text>
+    <xsl:text disable-output-escaping="yes">&lt;!DOCTYPE html&gt;&#10;&lt;!-- @NOTICE@ --&gt;&#10;</xsl:text>
     <html lang="ko">
       <head>
         <meta name="viewport" content="width=device-width, initial-scale=1"/>
         <meta http-equiv="Content-Security-Policy" content="@CSP@"/>
         <meta name="color-scheme" content="light dark"/>
+        <meta name="theme-color" content="@LIGHT@" media="(prefers-color-scheme: light)"/>
+        <meta name="theme-color" content="@DARK@" media="(prefers-color-scheme: dark)"/>
+        <!-- On a home screen the page goes by the program's name, not its window's. -->
+        <meta name="apple-mobile-web-app-title" content="@NAME@"/>
         <meta name="description" content="@DESCRIPTION@"/>
         <title><xsl:value-of select="$window/property[@name = 'windowTitle']/string"/></title>
         <link rel="icon" href="ganji.svg" type="image/svg+xml" sizes="any"/>
         <link rel="manifest" href="manifest.webmanifest"/>
+        <link rel="apple-touch-icon" href="ganji-apple-180.png"/>
         <style>
           <xsl:text>@STYLE@</xsl:text>
           <xsl:apply-templates select="$window/widget" mode="place"/>
@@ -74,6 +79,7 @@
     <xsl:variable name="rect" select="property[@name = 'geometry']/rect"/>
     <xsl:variable name="box">
       <xsl:if test="@class = 'QRadioButton'">-box</xsl:if>
+      <xsl:if test="@class = 'QPlainTextEdit'">,noscript</xsl:if>
     </xsl:variable>
     <xsl:value-of select="concat('#', @name, $box, '{--x:', $rect/x, ';--y:', $rect/y,
                                  ';--w:', $rect/width, ';--h:', $rect/height, '}')"/>
@@ -100,6 +106,8 @@
       </xsl:if>
       <xsl:value-of select="property[@name = 'plainText']/string"/>
     </textarea>
+    <!-- Without JavaScript nothing is reckoned: the transcript says so. -->
+    <noscript><p>이 페이지는 JavaScript를 켜야 계산할 수 있습니다.</p></noscript>
   </xsl:template>
 
   <xsl:template match="widget[@class = 'QLineEdit' or @class = 'TEdit']">

@@ -4,10 +4,10 @@
 
 # Renders the icon's bitmaps from ganji.svg, and the Windows installer's
 # pictures of it; run it after changing the SVG.
-# Needs rsvg-convert (librsvg2-bin) and convert (imagemagick).
+# Needs rsvg-convert (librsvg2-bin), convert (imagemagick) and pngquant.
 set -eu
 cd "$(dirname "$0")"
-for size in 16 32 48 256; do
+for size in 16 32 48 128 144 192 256 410 512; do
     rsvg-convert -w "$size" -h "$size" ganji.svg -o "ganji-$size.png"
 done
 convert ganji-16.png ganji-32.png ganji-48.png ganji-256.png ganji.ico
@@ -15,9 +15,17 @@ convert ganji-16.png ganji-32.png ganji-48.png ganji-256.png ganji.ico
 # its Modern UI): the welcome and finish pages' side panel, 164 × 314, the
 # ring on the icon's red; the other pages' header, 150 × 57, the icon on
 # white.
-rsvg-convert -w 128 -h 128 ganji.svg -o ganji-128.png
 convert -size 164x314 xc:'#7a1f1f' ganji-128.png -gravity north -geometry +0+56 -composite \
     -type TrueColor BMP3:installer-welcome.bmp
 convert -size 150x57 xc:white ganji-48.png -gravity east -geometry +8+0 -composite \
     -type TrueColor BMP3:installer-header.bmp
-rm ganji-16.png ganji-128.png ganji-256.png
+# The web page's: 192 and 512 pixels; for the masks of Android's home
+# screens, the icon at 80 % on a square of its red, the ring well inside the
+# circle a mask never cuts; for iOS's, that at 180 pixels, opaque.  In 256
+# colours, a third of the size: the site is downloaded whole.
+convert -size 512x512 xc:'#7a1f1f' ganji-410.png -gravity center -composite ganji-maskable-512.png
+convert -size 180x180 xc:'#7a1f1f' ganji-144.png -gravity center -composite -alpha off ganji-apple-180.png
+for icon in ganji-192 ganji-512 ganji-maskable-512 ganji-apple-180; do
+    pngquant --strip --speed 1 --force --output "$icon.png" 256 "$icon.png"
+done
+rm ganji-16.png ganji-128.png ganji-144.png ganji-256.png ganji-410.png
