@@ -4,8 +4,8 @@
 // The window's behaviour on the page.  Every answer, the opening lines
 // included, comes from the calculator compiled to WebAssembly, which site.mjs
 // puts into this script so that the page needs no second request before its
-// first lines.  Nothing is reckoned here: the page reads the
-// fields, hands their text over as it is, and writes the lines it gets back.
+// first lines.  Nothing is reckoned here: the page reads the fields, hands
+// their text over as it is, and writes the lines it gets back.
 'use strict';
 {
   const $ = (id) => document.getElementById(id);
