@@ -10,9 +10,8 @@
 # stops there instead.
 function(ganji_needs result what)
     set(missing "")
-    set(pairs ${ARGN})
-    while(pairs)
-        list(POP_FRONT pairs variable package)
+    while(ARGN)
+        list(POP_FRONT ARGN variable package)
         if(NOT ${variable})
             list(APPEND missing ${package})
         endif()

@@ -31,6 +31,5 @@ message("${figures}")
 
 if(NOT result EQUAL 0)
     message("${output}")
-    message(FATAL_ERROR "answer_fuzz failed (exit status ${result}); "
-                        "the failing input is in ${WORK}")
+    message(FATAL_ERROR "answer_fuzz failed (exit status ${result}); the failing input is in ${WORK}")
 endif()

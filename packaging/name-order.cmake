@@ -3,10 +3,9 @@
 
 # Run by CPack before (CPACK_PRE_BUILD_SCRIPTS) and after
 # (CPACK_POST_BUILD_SCRIPTS) it makes each package: the Windows zip and
-# installer, and the web page's zip.  CPack takes the
-# staged files in the order the file system lists them, which differs from
-# one file system to another, and the same files would then make a different
-# zip and installer.  So the installer's uninstaller deletes them in the
+# installer, and the web page's zip.  CPack takes the staged files in the
+# order the file system lists them, which differs from one file system to
+# another, and the same files would then make a different zip and installer.  So the installer's uninstaller deletes them in the
 # order of their names, and strip-nondeterminism puts the zip's members in
 # that order (each with the time of the release, SOURCE_DATE_EPOCH, where
 # it is set).  Then advzip deflates the zip again with Zopfli, as small as

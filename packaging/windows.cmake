@@ -78,10 +78,8 @@ set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 
 # The same files make the same zip and installer, whatever the file system.
-find_program(GANJI_STRIP_NONDETERMINISM strip-nondeterminism REQUIRED)
-find_program(GANJI_ADVZIP advzip REQUIRED)
-set(CPACK_GANJI_STRIP_NONDETERMINISM ${GANJI_STRIP_NONDETERMINISM})
-set(CPACK_GANJI_ADVZIP ${GANJI_ADVZIP})
+find_program(CPACK_GANJI_STRIP_NONDETERMINISM strip-nondeterminism REQUIRED)
+find_program(CPACK_GANJI_ADVZIP advzip REQUIRED)
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/name-order.cmake)
 set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/name-order.cmake)
 
