@@ -7,14 +7,16 @@
 // BROWSER is the path of Debian's chromium or firefox-esr, driven headless by
 // puppeteer-core (through WebDriver BiDi for Firefox), with the page in
 // Korean.  The site is served from 127.0.0.1.  A page error, a console error
-// (a blocked resource among them) or a failed request fails the test.  The
-// expected lines come from the cycle's worked examples and from an oracle
-// that shares nothing with the calculator (count from AD 4, which was 갑자).
+// (a blocked resource among them), a failed request, a response of 400 and
+// above or a failure in the page's own dialog fails the test.  The expected
+// lines come from the cycle's worked examples and from an oracle that shares
+// nothing with the calculator (count from AD 4, which was 갑자).
 
 import { mkdtempSync, readdirSync, readFileSync, rmSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
+import { isDeepStrictEqual } from 'node:util';
 import { gzipSync } from 'node:zlib';
 import puppeteer from 'puppeteer-core';
 import { chromiumArgs, serve } from './serve.mjs';
@@ -53,10 +55,18 @@ const failures = [];
 const check = (what, ok, detail = '') => {
   if (!ok) failures.push(`${what}${detail ? `: ${detail}` : ''}`);
 };
+// A case that throws ends the test, and what failed before it is told too.
+process.on('uncaughtException', (error) => {
+  for (const failure of failures) console.error(`FAIL ${failure}`);
+  console.error(error);
+  process.exit(1);
+});
+// Objects are the same whatever the order of their keys, which WebDriver
+// does not keep.
 const same = (what, actual, wanted) =>
   check(
     what,
-    JSON.stringify(actual) === JSON.stringify(wanted),
+    isDeepStrictEqual(actual, wanted),
     `got ${JSON.stringify(actual)}, want ${JSON.stringify(wanted)}`,
   );
 
@@ -95,6 +105,12 @@ const open = async (viewport = { width: 800, height: 700 }, before = undefined, 
     const $ = (id) => document.getElementById(id);
     return ($('Memo1').value.split('\n').length >= 3 && $('L1').textContent !== '') || $('failure').open;
   });
+  // A failure the page catches shows in its own dialog, not as a page error;
+  // only the cases that make one on purpose (`before`) may see one here.
+  const failure = await page.evaluate(
+    () => document.getElementById('failure').open && document.getElementById('failure-text').textContent,
+  );
+  if (!before) check('no failure shown at opening', !failure, failure);
   return page;
 };
 const lines = (page) => page.$eval('#Memo1', (memo) => memo.value.split('\n'));
@@ -426,6 +442,7 @@ for (const clicked of [false, true]) {
   server.offline(true);
   await page.reload();
   await page.waitForFunction(() => document.getElementById('Memo1').value.split('\n').length >= 3);
+  same('offline, the worker answers', await page.evaluate(() => !!navigator.serviceWorker.controller), true);
   same('offline opening lines', await lines(page), [note, String(thisYear), expected(false, thisYear)[1]]);
   await type(page, 'Edit1', '1924');
   same('offline answer', await clickAdds(page, 'B1'), ['60', '갑자']);
@@ -574,6 +591,7 @@ if (shots && !firefox) {
 await browser.close();
 await server.close();
 rmSync(profile, { recursive: true, force: true });
+same('no response of 400 and above', server.failed, []);
 for (const failure of failures) console.error(`FAIL ${failure}`);
 console.log(`${failures.length ? 'FAILED' : 'passed'}: ${firefox ? 'firefox' : 'chromium'}`);
 process.exit(failures.length ? 1 : 0);

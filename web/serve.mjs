@@ -4,7 +4,8 @@
 // A static server for the built site on 127.0.0.1, as any static host would
 // serve it: gzip where the browser takes it, each file with its type.  For
 // the browser tests and the benchmark; the site itself has no server side.
-// serve(folder) resolves to { url, close(), offline(bool), requests }.
+// serve(folder) resolves to { url, close(), offline(bool), requests, failed }:
+// the paths asked for, and those answered with an error status.
 // Run as `node web/serve.mjs SITE [PORT]` (scripts/run --web), it serves SITE
 // on PORT (8000 by default) until stopped, and opens it in the desktop's
 // browser where there is a desktop.
@@ -39,6 +40,7 @@ export const chromiumArgs = [
 export function serve(folder, pages = {}, port = 0) {
   let down = false;
   const requests = [];
+  const failed = [];
   const server = createServer((request, response) => {
     const path = new URL(request.url, 'http://localhost').pathname;
     requests.push(path);
@@ -51,6 +53,7 @@ export function serve(folder, pages = {}, port = 0) {
     try {
       body = pages[file] ?? readFileSync(join(folder, normalize(file).replace(/^(\.\.[/\\])+/, '')));
     } catch {
+      failed.push(`${path} 404`);
       response.writeHead(404).end();
       return;
     }
@@ -69,6 +72,7 @@ export function serve(folder, pages = {}, port = 0) {
       resolve({
         url: `http://127.0.0.1:${server.address().port}/`,
         requests,
+        failed,
         offline: (value) => {
           down = value;
         },
