@@ -48,10 +48,11 @@ console.log(`whole site: ${kb(raw)}, ${kb(compressed)} compressed`);
 // The floor page: the page as it stands once its script has run, without it.
 
 const page = readFileSync(join(site, 'index.html'), 'utf8');
+// In Korean, whatever the machine's locale: the page's own language.
 const browser = await puppeteer.launch({
   executablePath,
   headless: true,
-  args: chromiumArgs,
+  args: [...chromiumArgs, '--lang=ko-KR', '--accept-lang=ko-KR'],
 });
 const plain = await serve(site);
 const shown = await browser.newPage();

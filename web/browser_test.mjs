@@ -2,16 +2,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The web page in a real browser, as a person uses the window: node
-// browser_test.mjs BROWSER SITE-FOLDER [SCREENSHOT-FOLDER]
+// browser_test.mjs BROWSER SITE-FOLDER LANGUAGE CASES [SCREENSHOT-FOLDER]
 //
 // BROWSER is the path of Debian's chromium or firefox-esr, driven headless by
-// puppeteer-core (through WebDriver BiDi for Firefox), with the page in
-// Korean.  The site is served from 127.0.0.1.  A page error, a console error
-// (a blocked resource among them), a failed request, a response of 400 and
-// above or a failure in the page's own dialog fails the test.  The expected
-// lines come from the cycle's worked examples and from an oracle that shares
-// nothing with the calculator (count from AD 4, which was 갑자).
+// puppeteer-core (through WebDriver BiDi for Firefox).  The browser takes its
+// language from the environment's locale, as a person's does; LANGUAGE, ko or
+// en, is the one it is expected to show the date in.  CASES is `all`, or `opening` for the
+// opening alone.  The site is served from 127.0.0.1.  A page error, a
+// console error (a blocked resource among them), a failed request, a
+// response of 400 and above or a failure in the page's own dialog fails the
+// test.  The expected lines come from the cycle's worked examples and from an
+// oracle that shares nothing with the calculator (count from AD 4, which was
+// 갑자).
 
+import { execFileSync } from 'node:child_process';
 import { mkdtempSync, readdirSync, readFileSync, rmSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
@@ -21,8 +25,21 @@ import { gzipSync } from 'node:zlib';
 import puppeteer from 'puppeteer-core';
 import { chromiumArgs, serve } from './serve.mjs';
 
-const [executablePath, site, shots] = process.argv.slice(2);
+const [executablePath, site, language, cases, shots] = process.argv.slice(2);
 const firefox = /firefox/.test(executablePath);
+const locale = process.env.LC_ALL || process.env.LC_MESSAGES || process.env.LANG || 'C';
+if (!['ko', 'en'].includes(language) || !['all', 'opening'].includes(cases)) {
+  console.error('usage: node browser_test.mjs BROWSER SITE-FOLDER ko|en all|opening [SCREENSHOT-FOLDER]');
+  process.exit(2);
+}
+// A locale the C library lacks is no locale a person has: the browsers would
+// fall back to their own defaults, and the test would not test that locale.
+const made = execFileSync('locale', ['-a'], { encoding: 'utf8' }).split('\n');
+const normal = (locale) => locale.replace(/\.utf-?8$/i, '.utf8');
+if (!made.map(normal).includes(normal(locale))) {
+  console.error(`the locale ${locale} is not made here (scripts/deps makes it)`);
+  process.exit(1);
+}
 
 // ---------------------------------------------------------------------------
 // The oracle.
@@ -72,13 +89,15 @@ const same = (what, actual, wanted) =>
 
 const server = await serve(site);
 const profile = mkdtempSync(join(tmpdir(), 'ganji-browser-'));
+// Firefox takes the page's languages from its preferences, not from the
+// environment: under a Korean locale they are a Korean Firefox's.
 const browser = await puppeteer.launch({
   executablePath,
   browser: firefox ? 'firefox' : 'chrome',
   headless: true,
   userDataDir: profile,
   args: firefox ? [] : chromiumArgs,
-  extraPrefsFirefox: { 'intl.accept_languages': 'ko-KR, ko' },
+  extraPrefsFirefox: /^ko/.test(locale) ? { 'intl.accept_languages': 'ko-KR, ko' } : {},
 });
 
 // A page of the site; what goes wrong in it is a failure of the test.
@@ -137,19 +156,25 @@ const clickAdds = async (page, button) => {
 
 // ---------------------------------------------------------------------------
 
+// What the browser showed at opening, for the last line.
+let shown = '';
+
 // At opening: the title, the language, the focus in the transcript, today's
-// date in the browser's language (Korean: "2026. 12. 8."), the year field,
-// the era, and the three opening lines.
+// date in the browser's language (Korean "2026. 12. 8.", American
+// "12/8/2026"), the year field, the era, and the three opening lines.
 {
   const page = await open();
   same('title', await page.title(), '도');
   same('language', await page.$eval('html', (html) => html.lang), 'ko');
   same('focus at opening', await page.evaluate(() => document.activeElement.id), 'Memo1');
   const today = new Date();
+  const [year, month, day] = [today.getFullYear(), today.getMonth() + 1, today.getDate()];
+  const date = await page.$eval('#L1', (label) => label.textContent);
+  shown = `navigator.languages ${JSON.stringify(await page.evaluate(() => navigator.languages))}, date ${date}`;
   same(
-    'date label',
-    await page.$eval('#L1', (label) => label.textContent),
-    `${today.getFullYear()}. ${today.getMonth() + 1}. ${today.getDate()}.`,
+    `date label (${shown})`,
+    date,
+    language === 'ko' ? `${year}. ${month}. ${day}.` : `${month}/${day}/${year}`,
   );
   same('year field', await page.$eval('#Edit1', (field) => field.value), String(thisYear));
   same('years-back field', await page.$eval('#Edit2', (field) => field.value), '');
@@ -229,6 +254,19 @@ const clickAdds = async (page, button) => {
   same('Tab and arrows add no line', (await lines(page)).length, 3);
   await page.close();
 }
+
+const finish = async () => {
+  await browser.close();
+  await server.close();
+  rmSync(profile, { recursive: true, force: true });
+  same('no response of 400 and above', server.failed, []);
+  for (const failure of failures) console.error(`FAIL ${failure}`);
+  console.log(
+    `${failures.length ? 'FAILED' : 'passed'}: ${firefox ? 'firefox' : 'chromium'}, ${locale}, ${cases} (${shown})`,
+  );
+  process.exit(failures.length ? 1 : 0);
+};
+if (cases === 'opening') await finish();
 
 // B1: a year in the chosen era, read with the desktop field's rule.
 {
@@ -573,8 +611,9 @@ if (!firefox) {
   check('index.html is at most 7 KB with gzip -9', index <= 7 * 1024, `${index} bytes`);
 }
 
-// Pictures of the page, to look at: desktop and phone, light and dark.
-if (shots && !firefox) {
+// Pictures of the page, to look at: desktop and phone, light and dark, from
+// Chromium in Korean, the page's language.
+if (shots && !firefox && language === 'ko') {
   for (const [name, viewport] of [
     ['desktop', { width: 800, height: 700 }],
     ['phone', { width: 360, height: 640, isMobile: true, hasTouch: true, deviceScaleFactor: 2 }],
@@ -588,10 +627,4 @@ if (shots && !firefox) {
   }
 }
 
-await browser.close();
-await server.close();
-rmSync(profile, { recursive: true, force: true });
-same('no response of 400 and above', server.failed, []);
-for (const failure of failures) console.error(`FAIL ${failure}`);
-console.log(`${failures.length ? 'FAILED' : 'passed'}: ${firefox ? 'firefox' : 'chromium'}`);
-process.exit(failures.length ? 1 : 0);
+await finish();

@@ -24,8 +24,9 @@ const types = {
   '.png': 'image/png',
 };
 
-// Headless Chromium as the tests and the benchmark start it, in Korean: no
-// sandbox (they run as root), and none of its own traffic to Google's hosts.
+// Headless Chromium as the tests and the benchmark start it: no sandbox (they
+// run as root), and none of its own traffic to Google's hosts.  Its language
+// is the environment's.
 export const chromiumArgs = [
   '--no-sandbox',
   '--disable-gpu',
@@ -33,8 +34,6 @@ export const chromiumArgs = [
   '--disable-component-update',
   '--disable-sync',
   '--no-first-run',
-  '--lang=ko-KR',
-  '--accept-lang=ko-KR',
 ];
 
 export function serve(folder, pages = {}, port = 0) {
