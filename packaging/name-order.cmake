@@ -5,11 +5,12 @@
 # (CPACK_POST_BUILD_SCRIPTS) it makes each package: the Windows zip and
 # installer, and the web page's zip.  CPack takes the staged files in the
 # order the file system lists them, which differs from one file system to
-# another, and the same files would then make a different zip and installer.  So the installer's uninstaller deletes them in the
-# order of their names, and strip-nondeterminism puts the zip's members in
-# that order (each with the time of the release, SOURCE_DATE_EPOCH, where
-# it is set).  Then advzip deflates the zip again with Zopfli, as small as
-# deflate gets, which every unzip (Explorer's among them) still reads.
+# another, so the same files would make another zip and installer: the
+# uninstaller deletes them in the order of their names, and
+# strip-nondeterminism puts the zip's members in that order (each with the
+# time of the release, SOURCE_DATE_EPOCH, where it is set).  Then advzip
+# deflates the zip again with Zopfli, as small as deflate gets, which every
+# unzip (Explorer's among them) still reads.
 
 if(DEFINED CPACK_PACKAGE_FILES)
     set(time "")

@@ -19,10 +19,9 @@ convert -size 164x314 xc:'#7a1f1f' ganji-128.png -gravity north -geometry +0+56 
     -type TrueColor BMP3:installer-welcome.bmp
 convert -size 150x57 xc:white ganji-48.png -gravity east -geometry +8+0 -composite \
     -type TrueColor BMP3:installer-header.bmp
-# The web page's: 192 and 512 pixels; for the masks of Android's home
-# screens, the icon at 80 % on a square of its red, the ring well inside the
-# circle a mask never cuts; for iOS's, that at 180 pixels, opaque.  In 256
-# colours, a third of the size: the site is downloaded whole.
+# The web page's: 192 and 512 pixels; maskable, for Android's masks (at 80 %
+# on the icon's red, the ring well inside the circle no mask cuts); iOS's, so
+# at 180 pixels and opaque.  In 256 colours: the site is downloaded whole.
 convert -size 512x512 xc:'#7a1f1f' ganji-410.png -gravity center -composite ganji-maskable-512.png
 convert -size 180x180 xc:'#7a1f1f' ganji-144.png -gravity center -composite -alpha off ganji-apple-180.png
 for icon in ganji-192 ganji-512 ganji-maskable-512 ganji-apple-180; do
