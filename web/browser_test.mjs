@@ -539,7 +539,11 @@ if (!webkit) {
   const text = await page.$eval('#failure-text', (p) => p.textContent);
   check('without WebAssembly: it says why, in Korean', /계산할 수 없습니다.*WebAssembly/.test(text), text);
   check('without WebAssembly: no script error text', !/Error|undefined/.test(text), text);
-  same('without WebAssembly: the year field', await page.$eval('#Edit1', (field) => field.value), String(thisYear));
+  same(
+    'without WebAssembly: the year field',
+    await page.$eval('#Edit1', (field) => field.value),
+    String(thisYear),
+  );
   same(
     'without WebAssembly: the window',
     await page.$eval('#TForm1', (w) => [w.offsetWidth, w.offsetHeight]),
@@ -578,46 +582,49 @@ if (engine === 'chromium') {
 {
   const page = await open();
   const manifestUrl = await page.$eval('link[rel=manifest]', (link) => link.href);
-  const home = await page.evaluate(async (manifest) => {
-    // Every pixel of an icon, as [red, green, blue, alpha] rows.
-    const pixels = async (src) => {
-      const image = new Image();
-      image.src = src;
-      await image.decode();
-      const canvas = document.createElement('canvas');
-      canvas.width = image.naturalWidth;
-      canvas.height = image.naturalHeight;
-      const context = canvas.getContext('2d');
-      context.drawImage(image, 0, 0);
-      const { data } = context.getImageData(0, 0, canvas.width, canvas.height);
-      return { size: [canvas.width, canvas.height], data };
-    };
-    const icons = [];
-    for (const { src, sizes, purpose = 'any' } of manifest.icons) {
-      if (sizes === 'any') continue;
-      const { size, data } = await pixels(src);
-      // How far from the centre, as a share of the side, a pixel unlike the
-      // corner's lies: a mask may cut anything beyond 40 %.
-      let reach = 0;
-      const w = size[0];
-      for (let i = 0; i < data.length; i += 4) {
-        if ([0, 1, 2, 3].every((c) => Math.abs(data[i + c] - data[c]) <= 8)) continue;
-        const x = (i / 4) % w;
-        const y = Math.floor(i / 4 / w);
-        reach = Math.max(reach, Math.hypot(x + 0.5 - w / 2, y + 0.5 - w / 2) / w);
+  const home = await page.evaluate(
+    async (manifest) => {
+      // Every pixel of an icon, as [red, green, blue, alpha] rows.
+      const pixels = async (src) => {
+        const image = new Image();
+        image.src = src;
+        await image.decode();
+        const canvas = document.createElement('canvas');
+        canvas.width = image.naturalWidth;
+        canvas.height = image.naturalHeight;
+        const context = canvas.getContext('2d');
+        context.drawImage(image, 0, 0);
+        const { data } = context.getImageData(0, 0, canvas.width, canvas.height);
+        return { size: [canvas.width, canvas.height], data };
+      };
+      const icons = [];
+      for (const { src, sizes, purpose = 'any' } of manifest.icons) {
+        if (sizes === 'any') continue;
+        const { size, data } = await pixels(src);
+        // How far from the centre, as a share of the side, a pixel unlike the
+        // corner's lies: a mask may cut anything beyond 40 %.
+        let reach = 0;
+        const w = size[0];
+        for (let i = 0; i < data.length; i += 4) {
+          if ([0, 1, 2, 3].every((c) => Math.abs(data[i + c] - data[c]) <= 8)) continue;
+          const x = (i / 4) % w;
+          const y = Math.floor(i / 4 / w);
+          reach = Math.max(reach, Math.hypot(x + 0.5 - w / 2, y + 0.5 - w / 2) / w);
+        }
+        icons.push([purpose, sizes, size.join('x'), purpose === 'maskable' ? reach < 0.4 : true]);
       }
-      icons.push([purpose, sizes, size.join('x'), purpose === 'maskable' ? reach < 0.4 : true]);
-    }
-    const apple = await pixels(document.querySelector('link[rel=apple-touch-icon]').href);
-    return {
-      names: [manifest.name, manifest.short_name, document.title],
-      appleTitle: document.querySelector('meta[name=apple-mobile-web-app-title]').content,
-      icons,
-      apple: [apple.size.join('x'), apple.data.every((v, i) => i % 4 !== 3 || v === 255)],
-      themes: [...document.querySelectorAll('meta[name=theme-color]')].map((m) => m.media),
-    };
-  }, await (await fetch(manifestUrl)).json());
-  same('names: the manifest\'s two, and the title', home.names, ['간지 계산기', '간지 계산기', '도']);
+      const apple = await pixels(document.querySelector('link[rel=apple-touch-icon]').href);
+      return {
+        names: [manifest.name, manifest.short_name, document.title],
+        appleTitle: document.querySelector('meta[name=apple-mobile-web-app-title]').content,
+        icons,
+        apple: [apple.size.join('x'), apple.data.every((v, i) => i % 4 !== 3 || v === 255)],
+        themes: [...document.querySelectorAll('meta[name=theme-color]')].map((m) => m.media),
+      };
+    },
+    await (await fetch(manifestUrl)).json(),
+  );
+  same("names: the manifest's two, and the title", home.names, ['간지 계산기', '간지 계산기', '도']);
   same('home screen name on iOS', home.appleTitle, '간지 계산기');
   same('icons: size, and maskable within the safe circle', home.icons, [
     ['any', '192x192', '192x192', true],
