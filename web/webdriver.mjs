@@ -154,13 +154,18 @@ export async function launch(driverPath) {
         await driver.switchTo().window(first);
       },
       // The window's size, so that the page gets the width and height asked
-      // for.  MiniBrowser's window is no narrower than its toolbar (447
-      // pixels wide here): a narrower page gets that width.
+      // for: the window's own, less what its frame and toolbar take.
+      // MiniBrowser's window is no narrower than its toolbar (447 pixels in
+      // Debian 12, more in 13): a narrower page gets that width.
       setViewport: async ({ width, height }) => {
         const window = driver.manage().window();
         await window.setRect({ width, height });
+        const rect = await window.getRect();
         const [innerWidth, innerHeight] = await driver.executeScript('return [innerWidth, innerHeight]');
-        await window.setRect({ width: 2 * width - innerWidth, height: 2 * height - innerHeight });
+        await window.setRect({
+          width: width + rect.width - innerWidth,
+          height: height + rect.height - innerHeight,
+        });
       },
       title: () => driver.getTitle(),
       // A string is a script, as axe-core's is.
@@ -188,7 +193,17 @@ export async function launch(driverPath) {
         page.waitForFunction((selector) => document.querySelector(selector) !== null, {}, selector),
       click: (selector) => element(selector).click(),
       focus: (selector) => page.$eval(selector, (element) => element.focus()),
-      type: (selector, text) => element(selector).sendKeys(text),
+      // The driver may answer before the field has its last key: the next
+      // step waits until it has.
+      type: async (selector, text) => {
+        await element(selector).sendKeys(text);
+        await page.waitForFunction(
+          (selector, text) => document.querySelector(selector).value.endsWith(text),
+          { timeout: 5000 },
+          selector,
+          text,
+        );
+      },
       keyboard: {
         // WebKitGTK leaves undo to the application around it: GNOME Web binds
         // Ctrl+Z to WebKit's undo command, MiniBrowser binds nothing and the
