@@ -44,7 +44,7 @@ const style = source('page.css')
   .trim();
 
 // The calculator in a string, one character a byte: as UTF-8 and gzipped, a
-// fifth smaller than base64.  Each byte is taken one higher, which spares
+// sixth smaller than base64.  Each byte is taken one higher, which spares
 // its many zero bytes an escape; escaped are the quote and the backslash,
 // what the page's parser would change (NUL, carriage returns) and what could
 // end the script or look like a placeholder (`<`, `@`).
