@@ -6,9 +6,8 @@
 // PAGE.html is the window's layout as page.xsl made it.  Its style and script
 // go inside it, and the calculator inside the script, so that the window and
 // its first lines need one request; the Content-Security-Policy then allows
-// exactly those two by their hashes.  Beside it: the service
-// worker, the web app manifest and the icons.  The same inputs make the same
-// bytes.
+// exactly those two by their hashes.  Beside it: the service worker, the web
+// app manifest and the icons.  The same inputs make the same bytes.
 
 import { createHash } from 'node:crypto';
 import { copyFileSync, mkdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
