@@ -12,6 +12,7 @@
 // costs.
 
 #include "Unit1.h"
+#include "ui_Unit1.h"
 
 #include <QApplication>
 #include <QByteArrayView>

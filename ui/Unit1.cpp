@@ -3,6 +3,7 @@
 
 #include "Unit1.h"
 
+#include "ui_Unit1.h"
 #include "vcl.h"
 
 #include <QDate>
@@ -35,48 +36,51 @@ QFont WindowFont()
     return font;
 }
 
-TForm1::TForm1(QWidget *parent) : QWidget(parent)
+TForm1::TForm1(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::TForm1>())
 {
     // The face first: the controls are then made in it, rather than made in the
     // default face and each laid out again when the face changes.
     setFont(WindowFont());
-    setupUi(this);
+    ui->setupUi(this);
     // The labels keep their places and fit their texts in whatever face was
     // found; L1 is fitted once it holds the date.
-    for (QLabel *label : {Label1, Label2})
+    for (QLabel *label : {ui->Label1, ui->Label2})
         label->adjustSize();
 
     // A failure in an operation is shown, and the window carries on.
-    connect(B1, &QPushButton::clicked, this, [this] { Guarded([this] { B1Click(B1); }); });
-    connect(Button1, &QPushButton::clicked, this,
-            [this] { Guarded([this] { Button1Click(Button1); }); });
+    connect(ui->B1, &QPushButton::clicked, this, [this] { Guarded([this] { B1Click(ui->B1); }); });
+    connect(ui->Button1, &QPushButton::clicked, this,
+            [this] { Guarded([this] { Button1Click(ui->Button1); }); });
 
-    Memo1->setFocus();
+    ui->Memo1->setFocus();
     Guarded([this] { FormCreate(this); });
 }
 
+// Out of line, where the controls' class is complete.
+TForm1::~TForm1() = default;
+
 void TForm1::FormCreate(QObject * /*Sender*/)
 {
-    Memo1->clear();
+    ui->Memo1->clear();
     const QDate now = QDate::currentDate();
-    L1->setText(DateToStr(now));
-    L1->adjustSize();
-    Edit1->setText(QString::number(now.year()));
+    ui->L1->setText(DateToStr(now));
+    ui->L1->adjustSize();
+    ui->Edit1->setText(QString::number(now.year()));
     for (const std::string &line : OpeningLines(Ganji, now.year()))
         AddLine(QString::fromStdString(line));
 }
 
 void TForm1::B1Click(QObject * /*Sender*/)
 {
-    const QString year = Edit1->Text();
-    for (const QString &line : ToStringList(YearLines(Ganji, RBBC->isChecked(), Utf16(year))))
+    const QString year = ui->Edit1->Text();
+    for (const QString &line : ToStringList(YearLines(Ganji, ui->RBBC->isChecked(), Utf16(year))))
         AddLine(line);
 }
 
 // The current year is read afresh on every click.
 void TForm1::Button1Click(QObject * /*Sender*/)
 {
-    const QString count = Edit2->Text();
+    const QString count = ui->Edit2->Text();
     for (const QString &line :
          ToStringList(YearsAgoLines(Ganji, QDate::currentDate().year(), Utf16(count))))
         AddLine(line);
@@ -90,9 +94,9 @@ void TForm1::Button1Click(QObject * /*Sender*/)
 // longer be undone after it.
 void TForm1::AddLine(QString text)
 {
-    QTextDocument *transcript = Memo1->document();
+    QTextDocument *transcript = ui->Memo1->document();
     transcript->setUndoRedoEnabled(false);
-    Memo1->appendPlainText(text);
+    ui->Memo1->appendPlainText(text);
     transcript->setUndoRedoEnabled(true);
 }
 

@@ -7,18 +7,26 @@
 #pragma once
 
 #include "ganji.h"
-#include "ui_Unit1.h"
 
 #include <QFont>
 #include <QMargins>
 #include <QWidget>
 
-class TForm1 : public QWidget, private Ui::TForm1
+#include <memory>
+
+// The controls, as uic makes them of Unit1.ui; only Unit1.cpp needs their
+// declarations, so no other target needs uic's output.
+namespace Ui {
+class TForm1;
+}
+
+class TForm1 : public QWidget
 {
     Q_OBJECT
 
 public:
     explicit TForm1(QWidget *parent = nullptr);
+    ~TForm1() override;
 
     // The window's three operations; the sender is not read.
     void FormCreate(QObject *Sender);
@@ -33,6 +41,7 @@ private:
     void AddLine(QString text);
     void FitOuterSize();
 
+    const std::unique_ptr<Ui::TForm1> ui;
     QMargins fittedFrame_;
 };
 
