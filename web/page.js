@@ -124,8 +124,19 @@
 
   // After the first visit the page opens and answers without the network.  A
   // page opened from a file, or over plain HTTP from another host, has no
-  // worker and works all the same while online.
+  // worker and works all the same while online.  The browser looks for a new
+  // release at each opening; a page brought back into view looks too, as a
+  // phone often brings one back from its home screen without opening it anew.
   if ('serviceWorker' in navigator) {
-    addEventListener('load', () => navigator.serviceWorker.register('sw.js').catch(() => {}));
+    addEventListener('load', () =>
+      navigator.serviceWorker.register('sw.js').then(
+        (worker) =>
+          document.addEventListener(
+            'visibilitychange',
+            () => document.hidden || worker.update().catch(() => {}),
+          ),
+        () => {},
+      ),
+    );
   }
 }

@@ -115,14 +115,19 @@ writeFileSync(join(site, 'manifest.webmanifest'), manifest);
 const pictures = [...icons.map(({ src }) => src), 'ganji-apple-180.png'];
 for (const src of pictures) copyFileSync(join(here, '../app/icons', src), join(site, src));
 
-// The worker's cache is named after everything it keeps.
+// The worker knows each file it keeps by the SHA-256 of its bytes, and its
+// cache is named after all of them.
 const files = ['index.html', 'manifest.webmanifest', ...pictures];
-const version = createHash('sha256');
-for (const file of files) version.update(readFileSync(join(site, file)));
+const hashes = Object.fromEntries(
+  files.map((file) => [
+    file,
+    createHash('sha256')
+      .update(readFileSync(join(site, file)))
+      .digest('hex'),
+  ]),
+);
+const version = createHash('sha256').update(Object.values(hashes).join('')).digest('hex');
 writeFileSync(
   join(site, 'sw.js'),
-  fill(source('sw.js'), {
-    VERSION: `ganji-${version.digest('hex').slice(0, 16)}`,
-    FILES: files.join(' '),
-  }),
+  fill(source('sw.js'), { VERSION: `ganji-${version.slice(0, 16)}`, FILES: JSON.stringify(hashes) }),
 );
