@@ -16,12 +16,12 @@ import { readdirSync, readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { join } from 'node:path';
 import { gzipSync } from 'node:zlib';
-import { chromiumArgs, serve } from '../web/serve.mjs';
+import { chromiumArgs, serve } from '../scripts/serve.mjs';
 
 const [executablePath, site, loadsArgument = '21'] = process.argv.slice(2);
 const loads = Number(loadsArgument);
-// The npm packages are web/'s.
-const require = createRequire(new URL('../web/package.json', import.meta.url));
+// The npm packages are the web tests'.
+const require = createRequire(new URL('../tests/web/package.json', import.meta.url));
 const { default: puppeteer, PredefinedNetworkConditions } = await import(require.resolve('puppeteer-core'));
 const { default: lighthouse } = await import(require.resolve('lighthouse'));
 
@@ -72,7 +72,7 @@ const floor = page
   .replace(/(<textarea[^>]*>)[^<]*/, (match, open) => open + escape(state.lines))
   .replace('<p id="L1">L1</p>', `<p id="L1">${escape(state.date)}</p>`)
   .replace('value="Edit1"', `value="${escape(state.year)}"`);
-const server = await serve(site, { '/floor.html': Buffer.from(floor) });
+const server = await serve(site, { pages: { '/floor.html': Buffer.from(floor) } });
 
 // ---------------------------------------------------------------------------
 // Speed.

@@ -2,15 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The web page in a real browser, as a person uses the window: node
-// browser_test.mjs BROWSER SITE-FOLDER LANGUAGE CASES [SCREENSHOT-FOLDER]
+// browser_test.mjs BROWSER SITE-FOLDER LANGUAGE CASES [SCREENSHOT-FOLDER [PAGE.html CALCULATOR.wasm]]
 //
 // BROWSER is the path of Debian's chromium or firefox-esr, driven headless by
 // puppeteer-core (through WebDriver BiDi for Firefox), or of WebKitGTK's
 // WebKitWebDriver, which drives its MiniBrowser (webdriver.mjs) on the X
 // display of the environment.  The browser takes its language from the
 // environment's locale, as a person's does; LANGUAGE, ko or en, is the one
-// it is expected to show the date in.  CASES is `all`, or `opening` for the
-// opening alone.  The site is served from 127.0.0.1.  A page error, a
+// it is expected to show the date in.  CASES is `all`, `opening` for the
+// opening alone, or `update`, new releases under the habits of real hosts,
+// with the page and calculator the site was made of.  The site is served from 127.0.0.1.  A page error, a
 // console error (a blocked resource among them), a failed request, a
 // response of 400 and above or a failure in the page's own dialog fails the
 // test.  The expected lines come from the cycle's worked examples and from an
@@ -18,14 +19,16 @@
 // 갑자).
 
 import { execFileSync } from 'node:child_process';
-import { mkdtempSync, readdirSync, readFileSync, rmSync } from 'node:fs';
+import { mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import { basename, join } from 'node:path';
+import { setTimeout as sleep } from 'node:timers/promises';
+import { fileURLToPath } from 'node:url';
 import { isDeepStrictEqual } from 'node:util';
 import { gzipSync } from 'node:zlib';
 import puppeteer from 'puppeteer-core';
-import { chromiumArgs, serve } from './serve.mjs';
+import { chromiumArgs, serve } from '../../scripts/serve.mjs';
 import { launch } from './webdriver.mjs';
 
 const [executablePath, site, language, cases, shots] = process.argv.slice(2);
@@ -35,8 +38,10 @@ const engine =
 const firefox = engine === 'firefox';
 const webkit = engine === 'webkit';
 const locale = process.env.LC_ALL || process.env.LC_MESSAGES || process.env.LANG || 'C';
-if (!['ko', 'en'].includes(language) || !['all', 'opening'].includes(cases)) {
-  console.error('usage: node browser_test.mjs BROWSER SITE-FOLDER ko|en all|opening [SCREENSHOT-FOLDER]');
+if (!['ko', 'en'].includes(language) || !['all', 'opening', 'update'].includes(cases)) {
+  console.error(
+    'usage: node browser_test.mjs BROWSER SITE-FOLDER ko|en all|opening|update [SCREENSHOT-FOLDER [PAGE.html CALCULATOR.wasm]]',
+  );
   process.exit(2);
 }
 // A locale the C library lacks is no locale a person has: the browsers would
@@ -95,6 +100,8 @@ const same = (what, actual, wanted) =>
   );
 
 const server = await serve(site);
+// Where a page opens: the site's top, unless a case says otherwise.
+let address = server.url;
 const profile = mkdtempSync(join(tmpdir(), 'ganji-browser-'));
 // Firefox takes the page's languages from its preferences, not from the
 // environment: under a Korean locale they are a Korean Firefox's.
@@ -130,7 +137,11 @@ const open = async (viewport = { width: 800, height: 700 }, before = undefined, 
       check('no failed response', response.status() < 400, `${response.url()} ${response.status()}`),
     );
   }
-  await page.goto(server.url);
+  return go(page, Boolean(before));
+};
+// The page at `address`, once it has opened.
+const go = async (page, failing = false) => {
+  await page.goto(address);
   // The opening lines, then the date, which follows once the window is drawn;
   // or a failure.
   await page.waitForFunction(() => {
@@ -142,7 +153,7 @@ const open = async (viewport = { width: 800, height: 700 }, before = undefined, 
   const failure = await page.evaluate(
     () => document.getElementById('failure').open && document.getElementById('failure-text').textContent,
   );
-  if (!before) check('no failure shown at opening', !failure, failure);
+  if (!failing) check('no failure shown at opening', !failure, failure);
   return page;
 };
 const lines = (page) => page.$eval('#Memo1', (memo) => memo.value.split('\n'));
@@ -278,6 +289,151 @@ const finish = async () => {
   process.exit(failures.length ? 1 : 0);
 };
 if (cases === 'opening') await finish();
+
+// A new release reaches a person who has the page, under the habits of the
+// hosts people use, by their second load at the latest, and the page they
+// have open is never reloaded; a host caught halfway through an upload never
+// breaks the release in place.  Release 2 is made as every release is, by
+// site.mjs, from the page with one change.  Each host is a server of its own,
+// on its own port: its origin, and so its worker, is new.
+if (cases === 'update') {
+  const [pagePath, wasmPath] = process.argv.slice(7);
+  const made = mkdtempSync(join(tmpdir(), 'ganji-release-'));
+  const page2 = join(made, 'page.html');
+  writeFileSync(
+    page2,
+    readFileSync(pagePath, 'utf8').replace('</head>', '<meta name="release" content="2"></head>'),
+  );
+  const siteScript = fileURLToPath(new URL('../../web/site.mjs', import.meta.url));
+  execFileSync(process.execPath, [siteScript, page2, wasmPath, join(made, 'site')]);
+  const releases = { 1: site, 2: join(made, 'site') };
+  const cacheOf = (release) =>
+    readFileSync(join(releases[release], 'sw.js'), 'utf8').match(/const version = '([^']+)'/)[1];
+  const released = (page) =>
+    page.evaluate(() => document.querySelector('meta[name="release"]')?.content ?? '1');
+  const answered = ['60', '갑자'];
+
+  // Whether the host has been asked for a path ending so since `mark`.
+  const asked = async (host, mark, ending, what) => {
+    for (const end = Date.now() + 20000; !host.requests.slice(mark).some((path) => path.endsWith(ending));) {
+      if (Date.now() > end) return check(`${what}: the host is asked for ${ending}`, false);
+      await sleep(50);
+    }
+    return true;
+  };
+  // The worker is idle when none is installing or waiting and one release is
+  // kept (an activated worker has dropped the release before it; WebKit's
+  // page may see a worker's state late).
+  const idle = (page) =>
+    page.waitForFunction(async () => {
+      const registration = await navigator.serviceWorker.getRegistration();
+      const kept = await caches.keys();
+      return registration?.active && !registration.installing && !registration.waiting && kept.length === 1;
+    });
+  // What the worker keeps once the install that began since `mark` (its
+  // request for the page shows it) has ended, in success or failure.
+  const settled = async (host, mark, page, what) => {
+    if (!(await asked(host, mark, '/index.html', `${what}, the new worker`))) return undefined;
+    await idle(page);
+    return page.evaluate(() => caches.keys());
+  };
+  // A load of the page in the visitor's one window (a new one at the first
+  // visit, which waits until its worker is installed), at its folder or by
+  // its own name, online or with the host gone: the release it shows, and
+  // that it answers.  (One window, since WebKitGTK under WebDriver keeps no
+  // cache's entries past the window that made them.)
+  const load = async (host, window, release, what, { name = '', down = false } = {}) => {
+    offline = down;
+    host.offline(down);
+    address = host.url + name;
+    const mark = host.requests.length;
+    const first = !window;
+    window = first ? await open() : await go(window);
+    const shown = await released(window);
+    check(`${what}: release shown`, [release].flat().includes(shown), `got ${shown}, want ${release}`);
+    await type(window, 'Edit1', '1924');
+    same(`${what}: answer`, await clickAdds(window, 'B1'), answered);
+    if (first && (await asked(host, mark, '/sw.js', `${what}, the load`))) await idle(window);
+    host.offline(false);
+    offline = false;
+    return window;
+  };
+  // A first visit to a new host, which installs release 1.  Every host stays
+  // up to the end, so that no later one gets its port, and with it its
+  // origin and worker.
+  const hosts = [];
+  const visit = async (habits, what) => {
+    const host = await serve(releases[1], habits);
+    hosts.push(host);
+    return [host, await load(host, undefined, '1', `${what}, first visit`)];
+  };
+  // The host as it is now, seen by a returning visitor: the first load shows
+  // release 1 (or, where the browser looks for a new worker before it
+  // answers, as WebKit may, the new release) and starts the worker's
+  // install, which must keep `release`; the page stays as it was, answers
+  // and all.  The next load shows `release`, and so does each load offline,
+  // under both names of the page.
+  const returns = async (host, window, release, what) => {
+    const mark = host.requests.length;
+    await load(host, window, ['1', release], `${what}, first load`);
+    same(`${what}: the worker keeps`, await settled(host, mark, window, what), [cacheOf(release)]);
+    same(`${what}: the open page is not reloaded`, (await lines(window)).slice(-2), answered);
+    await load(host, window, release, `${what}, second load`);
+    await load(host, window, release, `${what}, offline`, { down: true });
+    await load(host, window, release, `${what}, index.html offline`, { name: 'index.html', down: true });
+  };
+
+  const netlify = { cache: 'max-age=0, must-revalidate' };
+  for (const [what, habits] of [
+    [
+      'max-age=600, the pictures a year (GitHub Pages)',
+      { cache: 'max-age=600', iconCache: 'max-age=31536000' },
+    ],
+    ['Last-Modified alone (nginx, Apache)', { cache: null }],
+    ['max-age=0, must-revalidate (Netlify)', netlify],
+    ['index.html redirected to its folder', { prettyUrls: true }],
+    ['in a folder, max-age=600', { base: '/ganji/', cache: 'max-age=600' }],
+  ]) {
+    const [host, window] = await visit(habits, what);
+    host.folder = releases[2];
+    await returns(host, window, '2', what);
+    await window.close();
+  }
+
+  // Halfway through an upload the install is refused and release 1 stays
+  // whole, offline too; once the upload is complete, release 2 installs.
+  for (const [what, partly] of [
+    [
+      'the new worker before its page',
+      { folder: releases[1], pages: { '/sw.js': readFileSync(join(releases[2], 'sw.js')) } },
+    ],
+    ['a picture still missing', { folder: releases[2], pages: { '/ganji-512.png': null } }],
+  ]) {
+    const [host, window] = await visit(netlify, what);
+    Object.assign(host, partly);
+    await returns(host, window, '1', `${what}, halfway`);
+    Object.assign(host, { folder: releases[2], pages: {} });
+    await returns(host, window, '2', `${what}, complete`);
+    await window.close();
+  }
+
+  // A page brought back into view asks for a new release; the host's next
+  // request for the worker is that question.
+  {
+    const [host, window] = await visit(netlify, 'brought back');
+    host.folder = releases[2];
+    const mark = host.requests.length;
+    await window.evaluate(() => document.dispatchEvent(new Event('visibilitychange')));
+    await asked(host, mark, '/sw.js', 'brought back');
+    same('brought back: the worker keeps', await settled(host, mark, window, 'brought back'), [cacheOf('2')]);
+    same('brought back: the open page is not reloaded', (await lines(window)).slice(-2), answered);
+    await load(host, window, '2', 'brought back, next load');
+    await window.close();
+  }
+  for (const host of hosts) await host.close();
+  rmSync(made, { recursive: true, force: true });
+  await finish();
+}
 
 // B1: a year in the chosen era, read with the desktop field's rule.
 {
