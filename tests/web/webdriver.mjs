@@ -154,18 +154,22 @@ export async function launch(driverPath) {
         await driver.switchTo().window(first);
       },
       // The window's size, so that the page gets the width and height asked
-      // for: the window's own, less what its frame and toolbar take.
-      // MiniBrowser's window is no narrower than its toolbar (447 pixels in
-      // Debian 12, more in 13): a narrower page gets that width.
+      // for: the window's own, plus what its frame and toolbar take.  The
+      // driver answers before the page has its new size, so the frame is
+      // measured until it is what the last size was set with.  MiniBrowser's
+      // window is no narrower than its toolbar (447 pixels in Debian 12, more
+      // in 13): a narrower page gets that width.
       setViewport: async ({ width, height }) => {
         const window = driver.manage().window();
-        await window.setRect({ width, height });
-        const rect = await window.getRect();
-        const [innerWidth, innerHeight] = await driver.executeScript('return [innerWidth, innerHeight]');
-        await window.setRect({
-          width: width + rect.width - innerWidth,
-          height: height + rect.height - innerHeight,
-        });
+        for (let frame = [0, 0], tries = 0; ; ++tries) {
+          await window.setRect({ width: width + frame[0], height: height + frame[1] });
+          const rect = await window.getRect();
+          const [innerWidth, innerHeight] = await driver.executeScript('return [innerWidth, innerHeight]');
+          const seen = [Math.max(0, rect.width - innerWidth), Math.max(0, rect.height - innerHeight)];
+          if (seen[0] === frame[0] && seen[1] === frame[1]) break;
+          if (tries === 50) throw new Error(`the window's frame changes at every size: ${seen}`);
+          frame = seen;
+        }
       },
       title: () => driver.getTitle(),
       // A string is a script, as axe-core's is.
