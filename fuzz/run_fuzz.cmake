@@ -24,8 +24,7 @@ execute_process(
     ERROR_VARIABLE output)
 file(WRITE "${WORK}/fuzz.log" "${output}")
 
-string(REGEX MATCHALL "(stat::[a-z_]+: *[0-9]+|Done [0-9]+ runs in [0-9]+ second\\(s\\))"
-       figures "${output}")
+string(REGEX MATCHALL "(stat::[a-z_]+: *[0-9]+|Done [0-9]+ runs in [0-9]+ second\\(s\\))" figures "${output}")
 list(JOIN figures "\n" figures)
 message("${figures}")
 

@@ -102,8 +102,7 @@ if(BUILD_TESTING)
     add_test(NAME windows_package_build
         COMMAND ${check} build ${CMAKE_BINARY_DIR}/CPackConfig.cmake ${out} ${zip} ${setup})
     set(xvfb ${PROJECT_SOURCE_DIR}/scripts/with-xvfb)
-    add_test(NAME windows_zip_runs
-        COMMAND ${xvfb} ${check} zip ${zip} ${GANJI_X11RUN} ${GANJI_WINDOW_TITLE})
+    add_test(NAME windows_zip_runs COMMAND ${xvfb} ${check} zip ${zip} ${GANJI_X11RUN} ${GANJI_WINDOW_TITLE})
     add_test(NAME windows_installer_installs_runs_uninstalls
         COMMAND ${xvfb} ${check} installer ${setup} ${PROJECT_VERSION} ${GANJI_X11RUN}
             ${GANJI_WINDOW_TITLE} "${CPACK_NSIS_DISPLAY_NAME}")
