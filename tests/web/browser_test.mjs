@@ -143,10 +143,10 @@ const open = async (viewport = { width: 800, height: 700 }, before = undefined, 
 const go = async (page, failing = false) => {
   await page.goto(address);
   // The opening lines, then the date, which follows once the window is drawn;
-  // or a failure.  WebKit's driver may answer before the page is there.
+  // or a failure.
   await page.waitForFunction(() => {
     const $ = (id) => document.getElementById(id);
-    return ($('Memo1')?.value.split('\n').length >= 3 && $('L1').textContent !== '') || $('failure')?.open;
+    return ($('Memo1').value.split('\n').length >= 3 && $('L1').textContent !== '') || $('failure').open;
   });
   // A failure the page catches shows in its own dialog, not as a page error;
   // only the cases that make one on purpose (`before`) may see one here.
@@ -657,7 +657,7 @@ for (const clicked of [false, true]) {
   offline = true;
   host.offline(true);
   await page.reload();
-  await page.waitForFunction(() => document.getElementById('Memo1')?.value.split('\n').length >= 3);
+  await page.waitForFunction(() => document.getElementById('Memo1').value.split('\n').length >= 3);
   same('offline, the worker answers', await page.evaluate(() => !!navigator.serviceWorker.controller), true);
   same('offline opening lines', await lines(page), [note, String(thisYear), expected(false, thisYear)[1]]);
   await type(page, 'Edit1', '1924');
