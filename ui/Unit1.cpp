@@ -73,17 +73,24 @@ void TForm1::FormCreate(QObject * /*Sender*/)
 void TForm1::B1Click(QObject * /*Sender*/)
 {
     const QString year = ui->Edit1->Text();
-    for (const QString &line : ToStringList(YearLines(Ganji, ui->RBBC->isChecked(), Utf16(year))))
-        AddLine(line);
+    Answer(ToStringList(YearLines(Ganji, ui->RBBC->isChecked(), Utf16(year))));
 }
 
 // The current year is read afresh on every click.
 void TForm1::Button1Click(QObject * /*Sender*/)
 {
     const QString count = ui->Edit2->Text();
-    for (const QString &line :
-         ToStringList(YearsAgoLines(Ganji, QDate::currentDate().year(), Utf16(count))))
+    Answer(ToStringList(YearsAgoLines(Ganji, QDate::currentDate().year(), Utf16(count))));
+}
+
+// An answer's lines go into the transcript, and a screen reader says them
+// together ("28 임진"): the transcript does not have the focus, so it would
+// not read them out itself.
+void TForm1::Answer(const QStringList &lines)
+{
+    for (const QString &line : lines)
         AddLine(line);
+    Announce(this, lines.join(u' '));
 }
 
 // The lines the program adds are not the person's edits, so Ctrl+Z must not

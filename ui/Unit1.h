@@ -10,6 +10,7 @@
 
 #include <QFont>
 #include <QMargins>
+#include <QStringList>
 #include <QWidget>
 
 #include <memory>
@@ -39,6 +40,7 @@ protected:
 
 private:
     void AddLine(QString text);
+    void Answer(const QStringList &lines);
     void FitOuterSize();
 
     const std::unique_ptr<Ui::TForm1> ui;

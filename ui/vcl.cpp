@@ -3,6 +3,8 @@
 
 #include "vcl.h"
 
+#include <QAccessible>
+#include <QAccessibleInterface>
 #include <QApplication>
 #include <QDate>
 #include <QFontDatabase>
@@ -11,7 +13,9 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPointer>
 #include <QThread>
+#include <QTimer>
 #include <QTranslator>
 #include <QWidget>
 
@@ -77,6 +81,65 @@ void TEdit::inputMethodEvent(QInputMethodEvent *event)
     composing_ = event->preeditString();
     QLineEdit::inputMethodEvent(event);
 }
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+
+void Announce(QWidget *source, const QString &text)
+{
+    QAccessibleAnnouncementEvent announcement(source, text);
+    announcement.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
+    QAccessible::updateAccessibility(&announcement);
+}
+
+#else
+
+namespace {
+
+// Qt before 6.8 has no announcement.  A notification that shows itself is
+// what screen readers speak instead: this one belongs to the window but is
+// none of its children, so it is neither drawn nor met among the controls.
+class Notice final : public QAccessibleInterface
+{
+public:
+    Notice(QWidget *window, QString text) : window_(window), text_(std::move(text)) {}
+
+    bool isValid() const override { return !window_.isNull(); }
+    QObject *object() const override { return nullptr; }
+    QWindow *window() const override { return window_ ? window_->windowHandle() : nullptr; }
+    QAccessibleInterface *parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(window_.data());
+    }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? text_ : QString(); }
+    void setText(QAccessible::Text, const QString &) override {}
+    QRect rect() const override { return {}; }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+    QAccessible::State state() const override { return {}; }
+
+private:
+    QPointer<QWidget> window_;
+    QString text_;
+};
+
+} // namespace
+
+void Announce(QWidget *source, const QString &text)
+{
+    if (!QAccessible::isActive())
+        return;
+    auto *notice = new Notice(source->window(), text);
+    const QAccessible::Id id = QAccessible::registerAccessibleInterface(notice);
+    QAccessibleEvent shown(notice, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+    // Kept while the screen reader asks for its name.
+    QTimer::singleShot(10'000, [id] { QAccessible::deleteAccessibleInterface(id); });
+}
+
+#endif
 
 void ShowException(const std::exception *e)
 {

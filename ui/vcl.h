@@ -63,6 +63,11 @@ private:
     QString composing_;
 };
 
+// Has a screen reader say `text` once, after what it is saying: an answer
+// that lands in a control without the focus is otherwise heard only when the
+// person goes to look for it.  Nothing on screen changes.
+void Announce(QWidget *source, const QString &text);
+
 // Shows a failure to the user: a message box with the exception's message, or
 // with an empty message when `e` is null (a failure that is not a
 // std::exception).  Without an application object it goes to standard error.

@@ -35,6 +35,18 @@
     memo.scrollTop = memo.scrollHeight;
   };
 
+  // A button's answer is said by a screen reader too ("28 임진"), from the
+  // status region: the transcript does not have the focus, so its new lines
+  // would be read only when the person goes to look.
+  // Browsers say nothing when a region gets the text it holds, so every
+  // other answer ends in a no-break space, which is not spoken.
+  const status = $('answer');
+  const answerLines = (lines) => {
+    addLines(lines);
+    const repeat = status.textContent.endsWith('\u00a0') ? '' : '\u00a0';
+    status.textContent = lines.replace('\n', ' ') + repeat;
+  };
+
   // The calculator is a few kilobytes, in this script as one character for
   // each byte, taken one higher (site.mjs says why), compiled at once so that
   // the opening lines are in the window when it is first drawn.
@@ -115,11 +127,11 @@
   const thisYear = () => new Date().getFullYear();
   $('B1').addEventListener(
     'click',
-    guarded(() => addLines(answer((wasm) => wasm.year($('RBBC').checked), $('Edit1').value))),
+    guarded(() => answerLines(answer((wasm) => wasm.year($('RBBC').checked), $('Edit1').value))),
   );
   $('Button1').addEventListener(
     'click',
-    guarded(() => addLines(answer((wasm) => wasm.yearsAgo(thisYear()), $('Edit2').value))),
+    guarded(() => answerLines(answer((wasm) => wasm.yearsAgo(thisYear()), $('Edit2').value))),
   );
 
   // After the first visit the page opens and answers without the network.  A
