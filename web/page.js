@@ -30,21 +30,18 @@
   // The lines the program adds go in with a plain assignment of the value,
   // which browsers keep no undo record of: undo takes back what the person
   // typed in the transcript, never the program's lines.
-  const addLines = (lines) => {
+  //
+  // A button's answer is said by a screen reader too, from the status
+  // region, where its line feed is a space ("28 임진"): the transcript does
+  // not have the focus, so its new lines would be read only when the person
+  // goes to look.  Browsers say nothing when a region gets the text it
+  // holds, so every other answer ends in a no-break space, which is not
+  // spoken.
+  let nbsp = '';
+  const addLines = (lines, spoken) => {
     memo.value = memo.value === '' ? lines : `${memo.value}\n${lines}`;
     memo.scrollTop = memo.scrollHeight;
-  };
-
-  // A button's answer is said by a screen reader too ("28 임진"), from the
-  // status region: the transcript does not have the focus, so its new lines
-  // would be read only when the person goes to look.
-  // Browsers say nothing when a region gets the text it holds, so every
-  // other answer ends in a no-break space, which is not spoken.
-  const status = $('answer');
-  const answerLines = (lines) => {
-    addLines(lines);
-    const repeat = status.textContent.endsWith('\u00a0') ? '' : '\u00a0';
-    status.textContent = lines.replace('\n', ' ') + repeat;
+    if (spoken) $('answer').textContent = lines + (nbsp = nbsp ? '' : '\xa0');
   };
 
   // The calculator is a few kilobytes, in this script as one character for
@@ -127,11 +124,21 @@
   const thisYear = () => new Date().getFullYear();
   $('B1').addEventListener(
     'click',
-    guarded(() => answerLines(answer((wasm) => wasm.year($('RBBC').checked), $('Edit1').value))),
+    guarded(() =>
+      addLines(
+        answer((wasm) => wasm.year($('RBBC').checked), $('Edit1').value),
+        true,
+      ),
+    ),
   );
   $('Button1').addEventListener(
     'click',
-    guarded(() => answerLines(answer((wasm) => wasm.yearsAgo(thisYear()), $('Edit2').value))),
+    guarded(() =>
+      addLines(
+        answer((wasm) => wasm.yearsAgo(thisYear()), $('Edit2').value),
+        true,
+      ),
+    ),
   );
 
   // After the first visit the page opens and answers without the network.  A
