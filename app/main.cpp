@@ -27,6 +27,10 @@
 #include <utility>
 #include <vector>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace {
 
 // The options that Qt's application objects and platform plug-ins take from
@@ -204,6 +208,13 @@ private:
 
 int main(int argc, char *argv[])
 {
+#ifdef Q_OS_WIN
+    // Held while the program runs (Windows releases it when the process
+    // ends): the installer and the uninstaller look for it, since Windows
+    // will not let them replace or remove ganji.exe while it runs.  In the
+    // global namespace, so that a copy in another session counts too.
+    CreateMutexW(nullptr, FALSE, L"Global\\" GANJI_APP_ID);
+#endif
     QString platform;
     if (const std::optional<int> status = AnswerCommandLine(argc, argv, platform))
         return *status;

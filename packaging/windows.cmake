@@ -3,11 +3,8 @@
 
 # The Windows packages, made by `cpack` in a Windows build folder: a portable
 # zip (ganji-<version>-win64.zip), which runs wherever it is unpacked, and an
-# installer (ganji-<version>-win64-setup.exe) that installs for every user
-# under Program Files, with a Start-menu shortcut, an entry among the
-# installed programs and an uninstaller.  Its texts are in the language of
-# Windows, Korean and English among them; its finish page offers to start the
-# program; /S installs silently.
+# installer (ganji-<version>-win64-setup.exe), with an uninstaller, for
+# every user, which windows/NSIS.template.in makes.
 # The licences go with the program: its own, and that of Qt, which is linked
 # into it.  Qt's is kept in windows/LICENSES, named as REUSE names it: no file
 # of this repository is under it, so it is not among the repository's own
@@ -33,49 +30,23 @@ file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt CONTENT "${notice}
 set(CPACK_GENERATOR ZIP NSIS)
 set(CPACK_PACKAGE_NAME ganji)
 set(CPACK_PACKAGE_VENDOR "The ganji developers")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 set(CPACK_PACKAGE_FILE_NAME ganji-${PROJECT_VERSION}-win64)
-set(CPACK_PACKAGE_INSTALL_DIRECTORY ganji)
-set(CPACK_PACKAGE_EXECUTABLES ganji "간지 계산기")
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt)
 set(CPACK_STRIP_FILES ON)
 
-# A 64-bit installer: Wine without 32-bit support cannot start NSIS's default
-# 32-bit one (and still reports success), and the 64-bit one writes to the
-# 64-bit Program Files and registry.  The script CPack writes is UTF-8.
-# BrandingText blanks the "Nullsoft Install System" line at the bottom of
-# each page: CMake 3.25 writes CPACK_NSIS_BRANDING_TEXT with /TRIMLEFT, which
-# makensis refuses on Linux.  The files' times stay out of the installer, so
-# that the same files make the same installer.
+# Its script is UTF-8; it is 64-bit, as Wine without 32-bit support starts no
+# other (and reports success), and writes to the 64-bit registry.
+set(CPACK_MODULE_PATH ${CMAKE_CURRENT_SOURCE_DIR}/windows)
 set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS "-INPUTCHARSET UTF8")
-set(CPACK_NSIS_DEFINES "Target amd64-unicode\nBrandingText ' '\nSetDateSave off")
-set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
-# Where a person reads the program's name (the installer's title and pages,
-# its Start-menu folder, the installed programs' entry), it is the desktop
-# entry's, with the command's for those who do not read Korean; the folder
-# under Program Files and the registry key stay ganji.
+set(CPACK_NSIS_DEFINES "Target amd64-unicode\n!define GANJI_MUTEX Global\\${GANJI_APP_ID}")
+# Where a person reads the program's name (the installer's pages, the
+# installed programs' entry), it is the desktop entry's, with the command's
+# for those who do not read Korean; its folder and registry key stay ganji.
 set(CPACK_NSIS_PACKAGE_NAME "간지 계산기 (ganji)")
-set(CPACK_NSIS_DISPLAY_NAME "간지 계산기 (ganji)")
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY ganji)
-set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
-set(CPACK_NSIS_INSTALLED_ICON_NAME ganji.exe)
-# ganji's own icon and pictures (rendered by app/icons/render.sh) instead of
-# NSIS's.
-set(icons ${PROJECT_SOURCE_DIR}/app/icons)
-set(CPACK_NSIS_MUI_ICON ${icons}/ganji.ico)
-set(CPACK_NSIS_MUI_UNIICON ${icons}/ganji.ico)
-set(CPACK_NSIS_MUI_WELCOMEFINISHPAGE_BITMAP ${icons}/installer-welcome.bmp)
-set(CPACK_NSIS_MUI_UNWELCOMEFINISHPAGE_BITMAP ${icons}/installer-welcome.bmp)
-set(CPACK_NSIS_MUI_HEADERIMAGE ${icons}/installer-header.bmp)
-# The finish page offers to start the program; /S shows no page, and so
-# starts nothing.
-set(CPACK_NSIS_MUI_FINISHPAGE_RUN ganji.exe)
-# The home page and address, where the build was given them; an empty one
-# is left out of the installed programs' entry.
+set(CPACK_GANJI_ICONS ${PROJECT_SOURCE_DIR}/app/icons)
 set(CPACK_NSIS_URL_INFO_ABOUT "${GANJI_HOMEPAGE}")
 set(CPACK_NSIS_CONTACT "${GANJI_CONTACT}")
-set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
-set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 
 # The same files make the same zip and installer, whatever the file system.
 find_program(CPACK_GANJI_STRIP_NONDETERMINISM strip-nondeterminism REQUIRED)
@@ -103,11 +74,10 @@ if(BUILD_TESTING)
         COMMAND ${check} build ${CMAKE_BINARY_DIR}/CPackConfig.cmake ${out} ${zip} ${setup})
     set(xvfb ${PROJECT_SOURCE_DIR}/scripts/with-xvfb)
     add_test(NAME windows_zip_runs COMMAND ${xvfb} ${check} zip ${zip} ${GANJI_X11RUN} ${GANJI_WINDOW_TITLE})
-    add_test(NAME windows_installer_installs_runs_uninstalls
-        COMMAND ${xvfb} ${check} installer ${setup} ${PROJECT_VERSION} ${GANJI_X11RUN}
-            ${GANJI_WINDOW_TITLE} "${CPACK_NSIS_DISPLAY_NAME}")
+    add_test(NAME windows_installer_installs_upgrades_uninstalls COMMAND ${xvfb} ${check} installer ${setup}
+        ${PROJECT_VERSION} ${GANJI_X11RUN} ${GANJI_WINDOW_TITLE} "${CPACK_NSIS_PACKAGE_NAME}" ${CMAKE_BINARY_DIR}/CPackConfig.cmake)
     set_tests_properties(windows_package_build PROPERTIES
         LABELS package FIXTURES_SETUP windows_packages TIMEOUT 300)
-    set_tests_properties(windows_zip_runs windows_installer_installs_runs_uninstalls PROPERTIES
+    set_tests_properties(windows_zip_runs windows_installer_installs_upgrades_uninstalls PROPERTIES
         LABELS "package;x11" FIXTURES_REQUIRED windows_packages TIMEOUT 300)
 endif()
