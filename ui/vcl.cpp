@@ -21,6 +21,7 @@
 
 #include <cstdio>
 #include <stdexcept>
+#include <utility>
 
 QStringList ToStringList(const AnswerLines &lines)
 {
@@ -114,7 +115,10 @@ public:
     QAccessibleInterface *childAt(int, int) const override { return nullptr; }
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface *) const override { return -1; }
-    QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? text_ : QString(); }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? text_ : QString();
+    }
     void setText(QAccessible::Text, const QString &) override {}
     QRect rect() const override { return {}; }
     QAccessible::Role role() const override { return QAccessible::Notification; }
@@ -135,8 +139,10 @@ void Announce(QWidget *source, const QString &text)
     const QAccessible::Id id = QAccessible::registerAccessibleInterface(notice);
     QAccessibleEvent shown(notice, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
-    // Kept while the screen reader asks for its name.
-    QTimer::singleShot(10'000, [id] { QAccessible::deleteAccessibleInterface(id); });
+    // The screen reader asks for its name and role once it hears of it, so
+    // it is kept ten seconds (Qt drops what is left at exit).
+    QTimer::singleShot(10'000, source->window(),
+                       [id] { QAccessible::deleteAccessibleInterface(id); });
 }
 
 #endif
