@@ -65,7 +65,7 @@
           </xsl:for-each>
           <!-- Each answer again, for a screen reader to say: the transcript
                does not have the focus when a button is pressed. -->
-          <output id="answer"></output>
+          <p id="answer" role="status" aria-live="polite"></p>
         </main>
         <dialog id="failure" aria-labelledby="failure-title" aria-describedby="failure-text">
           <h2 id="failure-title">오류</h2>
